@@ -1,0 +1,35 @@
+# add_cutting_plugin(NAME SOURCES... [LINK libs...]): a cutting plug-in shared
+# library named exactly NAME (Tavolet.so / Tavolet.dll, no "lib" prefix) that
+# exports the seven entry points and nothing else, built without exceptions
+# and RTTI, into the build's plug-in folder.
+
+# Compile settings every piece of plug-in code shares (also static libraries
+# that tests link directly).
+add_library(cutting_plugin_flags INTERFACE)
+target_compile_options(cutting_plugin_flags INTERFACE
+  $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fvisibility-inlines-hidden>
+  -fvisibility=hidden -fno-fast-math -ffp-contract=off)
+target_compile_definitions(cutting_plugin_flags INTERFACE CUTTING_PLUGIN_BUILD)
+target_link_libraries(cutting_plugin_flags INTERFACE cutting_contract cutting_warnings)
+
+function(add_cutting_plugin name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE cutting_plugin_flags ${ARG_LINK})
+  set_target_properties(${name} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${name}
+    LIBRARY_OUTPUT_DIRECTORY "${CUTTING_PLUGIN_DIR}"
+    RUNTIME_OUTPUT_DIRECTORY "${CUTTING_PLUGIN_DIR}"
+    C_VISIBILITY_PRESET hidden
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  if(WIN32)
+    # Self-contained DLL: only Windows system DLLs imported, undecorated names.
+    target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--kill-at)
+  else()
+    target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL
+      "-Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map")
+  endif()
+  install(TARGETS ${name} LIBRARY DESTINATION lib/cutting-plugins RUNTIME DESTINATION lib/cutting-plugins)
+endfunction()

@@ -1,0 +1,2 @@
+/* The contract header compiles as plain C. */
+#include "cutting_plugin.h"
