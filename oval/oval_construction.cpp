@@ -1,0 +1,138 @@
+#include "oval_construction.hpp"
+
+#include "girdle_outline.hpp"
+
+#include <cmath>
+
+namespace oval {
+namespace {
+
+// (1 + √2)/2: the star fraction at "Square table" 0, per unit of table.
+constexpr double kStarFractionPerTable = 1.2071067811865475;
+
+Vec2 Plan(const Vec3& p) { return Vec2{p.x, p.y}; }
+
+// a + t·(b − a), per component.
+Vec3 Along(const Vec3& a, double t, const Vec3& b) {
+    return Vec3{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), a.z + t * (b.z - a.z)};
+}
+
+// The outline's tangent at `at`, taken along the chord of its neighbours.
+Line2 TangentLine(Vec2 before, Vec2 after, Vec2 at) {
+    Vec2 direction{after.x - before.x, after.y - before.y};
+    Normalize2(direction);
+    Line2 line;
+    LineFromDirectionPoint(line, MakeUnit2(direction), at);
+    return line;
+}
+
+// Moves the three girdle points between `first` and `first + 4` of a row
+// vertically onto the plane through the two span ends and `facetPoint`. A
+// plane without z component moves nothing.
+template <class Row>
+void CutGirdleFacet(OvalFrame& f, Plane& plane, Row row, int first, const Vec3& facetPoint, bool facetPointFirst) {
+    if (facetPointFirst)
+        PlaneThroughPoints(plane, facetPoint, row(first), row(first + 4));
+    else
+        PlaneThroughPoints(plane, row(first), row(first + 4), facetPoint);
+    for (int m = 1; m <= 3; ++m) {
+        Vec3& point = row(first + m);
+        const Line3 vertical = Line3FromDirectionPoint(f.up, point);
+        IntersectLinePlane(vertical, plane, &point);
+    }
+}
+
+}  // namespace
+
+double StarFraction(double table, double squareTable) {
+    const double k = kStarFractionPerTable * table;
+    if (squareTable > 0.0) return k + (1.0 - k) * squareTable;
+    return k + (k - 1.0 + table) * squareTable;
+}
+
+void BuildGirdle(const OvalParams& p, OvalFrame& f) {
+    // The outline is sampled with its semi-axes exchanged and its y negated:
+    // after swapping x and y, sample 0 lies on +y and the samples run clockwise.
+    SuperellipseOutline(kGirdleSamples, 0.0, 0.5, -0.5 * p.ratio, p.squareDeviation, f.outline);
+    const double top = 0.5 * p.girdle;
+    for (int j = 0; j < kGirdleSamples; ++j) {
+        const Vec2 o{f.outline[j].y, f.outline[j].x};
+        f.U(j) = Vec3{-o.x, o.y, +top};
+        f.L(j) = Vec3{-o.x, o.y, -top};
+    }
+}
+
+void PlaceApexAndFirstTableCorner(const OvalParams& p, OvalFrame& f) {
+    f.apex = Vec3{0.0, 0.0, 0.5 * std::tan(p.crownAngle) + 0.5 * p.girdle};
+    f.T(0) = Along(f.apex, p.table, f.U(0));
+}
+
+void BuildCrownFrame(const OvalParams& p, OvalFrame& f) {
+    PlaceApexAndFirstTableCorner(p, f);
+    for (int i = 1; i < 8; ++i) f.T(i) = Along(f.apex, p.table, f.U(8 * i));
+    for (int i = 0; i < 8; ++i)
+        f.crownLines[i] = TangentLine(Plan(f.U(8 * i - 1)), Plan(f.U(8 * i + 1)), Plan(f.U(8 * i)));
+    for (int i = 0; i < 8; ++i) IntersectLines2(f.crownLines[i], f.crownLines[(i + 1) & 7], &f.crownCorners[i]);
+}
+
+void PlaceStarPoints(const OvalParams& p, double squareTable, OvalFrame& f) {
+    f.starFraction = StarFraction(p.table, squareTable);
+    const double top = 0.5 * p.girdle;
+    for (int i = 0; i < 8; ++i) {
+        const Vec3 corner{f.crownCorners[i].x, f.crownCorners[i].y, top};
+        f.S(i) = Along(f.apex, f.starFraction, corner);
+    }
+}
+
+void CutUpperGirdleFacets(OvalFrame& f) {
+    f.up = MakeUnit3(0.0, 0.0, 1.0);
+    Plane plane;
+    auto upper = [&f](int j) -> Vec3& { return f.U(j); };
+    for (int facet = 0; facet < 16; ++facet)
+        CutGirdleFacet(f, plane, upper, 4 * facet, f.S(facet / 2), false);
+}
+
+void BuildCrown(const OvalParams& p, OvalFrame& f) {
+    BuildCrownFrame(p, f);
+    PlaceStarPoints(p, p.squareTable, f);
+    CutUpperGirdleFacets(f);
+}
+
+void BuildPavilion(const OvalParams& p, OvalFrame& f) {
+    f.up = MakeUnit3(0.0, 0.0, 1.0);
+    const double bottom = -0.5 * p.girdle;
+    f.C() = Vec3{p.culetOffsetX, p.culetOffsetY, -0.5 * std::tan(p.pavilionAngle) - 0.5 * p.girdle};
+    // Upper girdle cuts changed only heights: these are still the outline's plan positions.
+    for (int i = 0; i < 8; ++i)
+        f.pavilionLines[i] =
+            TangentLine(Plan(f.U(8 * i + 5)), Plan(f.U(8 * i + 3)), Plan(f.U(8 * i + 4)));
+    for (int i = 0; i < 8; ++i)
+        IntersectLines2(f.pavilionLines[i], f.pavilionLines[(i + 1) & 7], &f.pavilionCorners[(i + 1) & 7]);
+    const Vec3 culet = f.C();
+    for (int i = 0; i < 8; ++i) {
+        const Vec3 corner{f.pavilionCorners[i].x, f.pavilionCorners[i].y, bottom};
+        const double t = 1.0 - p.lowerFacetsDepth;
+        f.P(i) = Vec3{culet.x - t * (culet.x - corner.x), culet.y - t * (culet.y - corner.y),
+                      culet.z - t * (culet.z - corner.z)};
+    }
+    Plane plane;
+    auto lower = [&f](int j) -> Vec3& { return f.L(j); };
+    for (int facet = 0; facet < 16; ++facet)
+        CutGirdleFacet(f, plane, lower, 4 * facet, f.P((facet + 1) / 2), true);
+}
+
+void BuildOval(const OvalParams& p, OvalFrame& f) {
+    BuildGirdle(p, f);
+    BuildCrown(p, f);
+    BuildPavilion(p, f);
+}
+
+void WriteVertices(const OvalFrame& f, double diameter, double* vertices) {
+    for (int i = 0; i < kVertexCount; ++i) {
+        vertices[3 * i + 0] = diameter * f.v[i].x;
+        vertices[3 * i + 1] = diameter * f.v[i].y;
+        vertices[3 * i + 2] = diameter * f.v[i].z;
+    }
+}
+
+}  // namespace oval
