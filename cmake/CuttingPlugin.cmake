@@ -15,6 +15,7 @@ target_link_libraries(cutting_plugin_flags INTERFACE cutting_contract cutting_wa
 function(add_cutting_plugin name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
   add_library(${name} SHARED ${ARG_SOURCES})
+  set_property(GLOBAL APPEND PROPERTY CUTTING_PLUGINS ${name})
   target_link_libraries(${name} PRIVATE cutting_plugin_flags ${ARG_LINK})
   set_target_properties(${name} PROPERTIES
     PREFIX ""
