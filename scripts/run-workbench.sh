@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the project (native Linux) and runs the workbench cutting-host on the
+# built-in plug-ins with their default parameters. Installs missing Debian
+# packages first. Arguments, when given, go to cutting-host instead.
+#   scripts/run-workbench.sh [cutting-host arguments...]
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+bash scripts/setup-debian.sh >&2
+cmake --preset default >&2
+cmake --build --preset default >&2
+
+host="build/default/bin/cutting-host"
+if [[ ! -x "$host" ]]; then
+  echo "run-workbench: $host was not built" >&2
+  exit 2
+fi
+
+if [[ $# -gt 0 ]]; then
+  exec "$host" "$@"
+fi
+
+status=0
+for plugin in build/default/plugins/*.so; do
+  echo "=== $(basename "$plugin" .so)"
+  "$host" "$plugin" || status=$?
+done
+exit "$status"
