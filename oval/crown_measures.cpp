@@ -8,18 +8,56 @@
 namespace oval {
 namespace {
 
-class MeasureCounter {
+// The girdle samples the star-facets measure reads: main girdle points 0 and 8
+// with their neighbours (for the crown tangents there) and mid girdle point 4.
+constexpr int kStarFacetsSamples[] = {63, 0, 1, 4, 7, 8, 9};
+
+// The "Star facets" measure of one block for any trial "Square table". Only
+// star point 0 depends on the trial value, so the outline samples, the crown
+// apex, table edge and crown corner 0 are built once; every measure is then
+// exactly what a construction from scratch would give.
+class StarFacetsGauge {
 public:
-    MeasureCounter(const OvalParams& p, SolveObserver observer) : p_(p), observer_(observer) {}
+    explicit StarFacetsGauge(const OvalParams& p) : p_(p) {
+        BuildGirdleSamples(p, f_, kStarFacetsSamples);
+        PlaceCrownApex(p, f_);
+        PlaceTableCorner(p, f_, 0);
+        PlaceTableCorner(p, f_, 1);
+        PlaceCrownLine(f_, 0);
+        PlaceCrownLine(f_, 1);
+        PlaceCrownCorner(f_, 0);
+        LineThroughPoints(tableEdge_, Vec2{f_.T(0).x, f_.T(0).y}, Vec2{f_.T(1).x, f_.T(1).y});
+        girdleReach_ = EvalLine2(tableEdge_, f_.U(4).x, f_.U(4).y);
+    }
 
     double operator()(double x) {
-        const double value = StarFacetsValue(p_, x);
-        if (observer_.seen != nullptr) observer_.seen(observer_.context, x >= kStoredSquareTable ? p_.squareTable : x, value);
+        f_.starFraction = StarFraction(p_.table, x);
+        PlaceStarPoint(p_, f_, 0);
+        return EvalLine2(tableEdge_, f_.S(0).x, f_.S(0).y) / girdleReach_;
+    }
+
+private:
+    const OvalParams& p_;
+    OvalFrame f_{};
+    Line2 tableEdge_;
+    double girdleReach_ = 0.0;
+};
+
+// Every measure of one solve, passed on to the observer.
+class ObservedMeasure {
+public:
+    ObservedMeasure(const OvalParams& p, SolveObserver observer) : p_(p), gauge_(p), observer_(observer) {}
+
+    double operator()(double x) {
+        if (x >= kStoredSquareTable) x = p_.squareTable;
+        const double value = gauge_(x);
+        if (observer_.seen != nullptr) observer_.seen(observer_.context, x, value);
         return value;
     }
 
 private:
     const OvalParams& p_;
+    StarFacetsGauge gauge_;
     SolveObserver observer_;
 };
 
@@ -27,17 +65,11 @@ private:
 
 double StarFacetsValue(const OvalParams& p, double x) {
     if (x >= kStoredSquareTable) x = p.squareTable;
-    OvalFrame f{};
-    BuildGirdle(p, f);
-    BuildCrownFrame(p, f);
-    PlaceStarPoints(p, x, f);
-    Line2 tableEdge;
-    LineThroughPoints(tableEdge, Vec2{f.T(0).x, f.T(0).y}, Vec2{f.T(1).x, f.T(1).y});
-    return EvalLine2(tableEdge, f.S(0).x, f.S(0).y) / EvalLine2(tableEdge, f.U(4).x, f.U(4).y);
+    return StarFacetsGauge(p)(x);
 }
 
 double SolveSquareTable(const OvalParams& p, double target, double lo, double hi, SolveObserver observer) {
-    MeasureCounter measure(p, observer);
+    ObservedMeasure measure(p, observer);
     if (lo > hi) {
         const double t = lo;
         lo = hi;
@@ -109,8 +141,10 @@ double SolveSquareTable(const OvalParams& p, double target, double lo, double hi
 
 int RescaleCrownHeight(double factor, OvalParams& p) {
     OvalFrame f{};
-    BuildGirdle(p, f);
-    PlaceApexAndFirstTableCorner(p, f);
+    constexpr int kMainGirdlePointOnY[] = {0};
+    BuildGirdleSamples(p, f, kMainGirdlePointOnY);
+    PlaceCrownApex(p, f);
+    PlaceTableCorner(p, f, 0);
     const double run = f.U(0).y - f.T(0).y;
     if (run == 0.0) return 0;
     const double top = 0.5 * p.girdle;

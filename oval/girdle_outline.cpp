@@ -22,17 +22,21 @@ double PowSafe(double a, double b) {
     return std::exp(y);
 }
 
-int SuperellipseOutline(int count, double start, double bx, double cy, double e, Vec2* out) {
-    if (e < kMinSquareness || e >= kMaxSquareness || out == nullptr) return 0;
+bool SquarenessInRange(double e) { return !(e < kMinSquareness || e >= kMaxSquareness); }
+
+Vec2 OutlineSample(int i, int count, double start, double bx, double cy, double e) {
     const double g = 2.0 / (1.0 - e);
     const double step = kFullTurn / count;
-    for (int i = 0; i < count; ++i) {
-        const double t = start + i * step;
-        const double cosT = std::cos(t);
-        const double sinT = std::sin(t);
-        const double rho = SuperellipseNorm(cosT, sinT, g);
-        out[i] = Vec2{bx * cosT / rho, cy * sinT / rho};
-    }
+    const double t = start + i * step;
+    const double cosT = std::cos(t);
+    const double sinT = std::sin(t);
+    const double rho = SuperellipseNorm(cosT, sinT, g);
+    return Vec2{bx * cosT / rho, cy * sinT / rho};
+}
+
+int SuperellipseOutline(int count, double start, double bx, double cy, double e, Vec2* out) {
+    if (!SquarenessInRange(e) || out == nullptr) return 0;
+    for (int i = 0; i < count; ++i) out[i] = OutlineSample(i, count, start, bx, cy, e);
     return 1;
 }
 

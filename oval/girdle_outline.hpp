@@ -19,6 +19,14 @@ inline constexpr double kMaxSquareness = 0.995;
 // 1e-300 flushed to zero.
 double PowSafe(double a, double b);
 
+// Whether e lies in the outline's accepted range.
+bool SquarenessInRange(double e);
+
+// Sample i of SuperellipseOutline(count, start, bx, cy, e, ·), for an e in
+// range: each sample depends only on its own angle, so computing a few of them
+// alone gives exactly the values of the whole outline.
+Vec2 OutlineSample(int i, int count, double start, double bx, double cy, double e);
+
 // count samples evenly spaced in the angle t from start; sample i lies on the
 // ray through (bx·cos t, cy·sin t) and on the curve. 0, writing nothing, when
 // e is out of range or out is null; a count of zero or less writes nothing.

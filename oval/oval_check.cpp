@@ -45,7 +45,7 @@ bool PassesRangeChecks(const OvalParams& p) {
     // A stone with NaN or infinite coordinates is no stone.
     if (!AllFinite(p)) return false;
     // Outside the outline's range every girdle point collapses onto the axis.
-    if (p.squareDeviation < kMinSquareness || p.squareDeviation >= kMaxSquareness) return false;
+    if (!SquarenessInRange(p.squareDeviation)) return false;
     // Star points strictly below the table plane.
     if (p.table >= StarFraction(p.table, p.squareTable)) return false;
     return true;

@@ -50,38 +50,70 @@ double StarFraction(double table, double squareTable) {
     return k + (k - 1.0 + table) * squareTable;
 }
 
-void BuildGirdle(const OvalParams& p, OvalFrame& f) {
-    // The outline is sampled with its semi-axes exchanged and its y negated:
-    // after swapping x and y, sample 0 lies on +y and the samples run clockwise.
-    SuperellipseOutline(kGirdleSamples, 0.0, 0.5, -0.5 * p.ratio, p.squareDeviation, f.outline);
+namespace {
+
+// Upper and lower girdle point j from outline sample j. The outline is sampled
+// with its semi-axes exchanged and its y negated: after swapping x and y,
+// sample 0 lies on +y and the samples run clockwise seen from above.
+void PlaceGirdlePoint(const OvalParams& p, OvalFrame& f, int j) {
     const double top = 0.5 * p.girdle;
-    for (int j = 0; j < kGirdleSamples; ++j) {
-        const Vec2 o{f.outline[j].y, f.outline[j].x};
-        f.U(j) = Vec3{-o.x, o.y, +top};
-        f.L(j) = Vec3{-o.x, o.y, -top};
+    const Vec2 o{f.outline[j].y, f.outline[j].x};
+    f.U(j) = Vec3{-o.x, o.y, +top};
+    f.L(j) = Vec3{-o.x, o.y, -top};
+}
+
+constexpr double kOutlineStart = 0.0;
+constexpr double kOutlineHalfWidth = 0.5;
+
+double OutlineHalfLength(const OvalParams& p) { return -0.5 * p.ratio; }
+
+}  // namespace
+
+void BuildGirdle(const OvalParams& p, OvalFrame& f) {
+    SuperellipseOutline(kGirdleSamples, kOutlineStart, kOutlineHalfWidth, OutlineHalfLength(p), p.squareDeviation,
+                        f.outline);
+    for (int j = 0; j < kGirdleSamples; ++j) PlaceGirdlePoint(p, f, j);
+}
+
+void BuildGirdleSamples(const OvalParams& p, OvalFrame& f, std::span<const int> samples) {
+    const bool inRange = SquarenessInRange(p.squareDeviation);
+    for (int j : samples) {
+        if (inRange)
+            f.outline[j] = OutlineSample(j, kGirdleSamples, kOutlineStart, kOutlineHalfWidth, OutlineHalfLength(p),
+                                         p.squareDeviation);
+        PlaceGirdlePoint(p, f, j);
     }
 }
 
-void PlaceApexAndFirstTableCorner(const OvalParams& p, OvalFrame& f) {
+void PlaceCrownApex(const OvalParams& p, OvalFrame& f) {
     f.apex = Vec3{0.0, 0.0, 0.5 * std::tan(p.crownAngle) + 0.5 * p.girdle};
-    f.T(0) = Along(f.apex, p.table, f.U(0));
+}
+
+void PlaceTableCorner(const OvalParams& p, OvalFrame& f, int i) { f.T(i) = Along(f.apex, p.table, f.U(8 * i)); }
+
+void PlaceCrownLine(OvalFrame& f, int i) {
+    f.crownLines[i] = TangentLine(Plan(f.U(8 * i - 1)), Plan(f.U(8 * i + 1)), Plan(f.U(8 * i)));
+}
+
+void PlaceCrownCorner(OvalFrame& f, int i) {
+    IntersectLines2(f.crownLines[i], f.crownLines[(i + 1) & 7], &f.crownCorners[i]);
+}
+
+void PlaceStarPoint(const OvalParams& p, OvalFrame& f, int i) {
+    const Vec3 corner{f.crownCorners[i].x, f.crownCorners[i].y, 0.5 * p.girdle};
+    f.S(i) = Along(f.apex, f.starFraction, corner);
 }
 
 void BuildCrownFrame(const OvalParams& p, OvalFrame& f) {
-    PlaceApexAndFirstTableCorner(p, f);
-    for (int i = 1; i < 8; ++i) f.T(i) = Along(f.apex, p.table, f.U(8 * i));
-    for (int i = 0; i < 8; ++i)
-        f.crownLines[i] = TangentLine(Plan(f.U(8 * i - 1)), Plan(f.U(8 * i + 1)), Plan(f.U(8 * i)));
-    for (int i = 0; i < 8; ++i) IntersectLines2(f.crownLines[i], f.crownLines[(i + 1) & 7], &f.crownCorners[i]);
+    PlaceCrownApex(p, f);
+    for (int i = 0; i < 8; ++i) PlaceTableCorner(p, f, i);
+    for (int i = 0; i < 8; ++i) PlaceCrownLine(f, i);
+    for (int i = 0; i < 8; ++i) PlaceCrownCorner(f, i);
 }
 
 void PlaceStarPoints(const OvalParams& p, double squareTable, OvalFrame& f) {
     f.starFraction = StarFraction(p.table, squareTable);
-    const double top = 0.5 * p.girdle;
-    for (int i = 0; i < 8; ++i) {
-        const Vec3 corner{f.crownCorners[i].x, f.crownCorners[i].y, top};
-        f.S(i) = Along(f.apex, f.starFraction, corner);
-    }
+    for (int i = 0; i < 8; ++i) PlaceStarPoint(p, f, i);
 }
 
 void CutUpperGirdleFacets(OvalFrame& f) {

@@ -10,6 +10,8 @@
 #include "oval_description.hpp"
 #include "oval_params.hpp"
 
+#include <span>
+
 namespace oval {
 
 // Working storage of one construction. Value-initialise it (`OvalFrame f{};`):
@@ -41,8 +43,20 @@ double StarFraction(double table, double squareTable);
 // squareness leaves the outline at zero: every girdle point on the axis.
 void BuildGirdle(const OvalParams& p, OvalFrame& f);
 
-// The crown apex and table corner 0: all that rescaling the crown needs.
-void PlaceApexAndFirstTableCorner(const OvalParams& p, OvalFrame& f);
+// The same girdle points, only those of the listed samples: each sample
+// depends on its own angle alone, so they come out exactly as in BuildGirdle.
+void BuildGirdleSamples(const OvalParams& p, OvalFrame& f, std::span<const int> samples);
+
+// The crown apex: where the cone of the crown mains would close.
+void PlaceCrownApex(const OvalParams& p, OvalFrame& f);
+// Table corner i, on the way from the apex to main girdle point 8i.
+void PlaceTableCorner(const OvalParams& p, OvalFrame& f, int i);
+// The outline's tangent at main girdle point 8i (needs samples 8i and 8i ± 1).
+void PlaceCrownLine(OvalFrame& f, int i);
+// Where crown tangents i and i + 1 meet; stays put for parallel lines.
+void PlaceCrownCorner(OvalFrame& f, int i);
+// Star point i for the star fraction already in the frame.
+void PlaceStarPoint(const OvalParams& p, OvalFrame& f, int i);
 
 // Crown apex, table corners, crown tangent lines and crown corners.
 void BuildCrownFrame(const OvalParams& p, OvalFrame& f);
