@@ -1,0 +1,36 @@
+// cutting-host: loads cutting plug-ins, shows and edits their parameters,
+// checks and measures the stones they make and tests them against the
+// contract. Results go to stdout, one-line diagnostics to stderr.
+#include "commands.hpp"
+#include "core/errors.hpp"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv) {
+    using namespace cutting::host;
+    CLI::App app{"Loads cutting plug-ins, edits and checks their stones, tests them against the contract.\n"
+                 "Exit codes: 0 success, 1 a negative verdict, 2 a usage or load error."};
+    app.name("cutting-host");
+    app.require_subcommand(1);
+    cli::AddRegisteredCommands(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error);
+        return code == 0 ? cli::kExitSuccess : cli::kExitUsage;
+    } catch (const cli::Exit& exit) {
+        return exit.code;
+    } catch (const LoadError& error) {
+        std::fprintf(stderr, "cutting-host: %s\n", error.what());
+        return cli::kExitUsage;
+    } catch (const InputError& error) {
+        std::fprintf(stderr, "cutting-host: %s\n", error.what());
+        return cli::kExitUsage;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "cutting-host: %s\n", error.what());
+        return cli::kExitUsage;
+    }
+    return cli::kExitSuccess;
+}
