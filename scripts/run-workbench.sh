@@ -22,9 +22,13 @@ if [[ $# -gt 0 ]]; then
   exec "$host" "$@"
 fi
 
+"$host" list
 status=0
 for plugin in build/default/plugins/*.so; do
-  echo "=== $(basename "$plugin" .so)"
-  "$host" "$plugin" || status=$?
+  for command in info params check; do
+    echo
+    echo "=== cutting-host $command $(basename "$plugin")"
+    "$host" "$command" "$plugin" || status=$?
+  done
 done
 exit "$status"
