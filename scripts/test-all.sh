@@ -22,6 +22,9 @@ for preset in "${presets[@]}"; do
   echo "=== ${preset}: build"
   cmake --build --preset "$preset"
   echo "=== ${preset}: test"
+  if [[ "$preset" == windows-* ]]; then
+    bash scripts/wine-run.sh --prepare
+  fi
   ctest --preset "$preset"
 done
 

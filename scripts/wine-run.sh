@@ -3,6 +3,7 @@
 # project's own wine prefix. The first call creates the prefix; a lock keeps
 # concurrent first calls (parallel tests) from racing each other.
 #   scripts/wine-run.sh program.exe [arguments...]
+#   scripts/wine-run.sh --prepare      (only create the prefix)
 # CUTTING_WINEPREFIX chooses another prefix (default: $HOME/.wine-cutting).
 set -euo pipefail
 
@@ -26,4 +27,7 @@ if [[ ! -f "$WINEPREFIX/.cutting-ready" ]]; then
   exec 9>&-
 fi
 
+if [[ "${1:-}" == "--prepare" ]]; then
+  exit 0
+fi
 exec wine "$@"
