@@ -14,31 +14,37 @@ constexpr int kStarFacetsSamples[] = {63, 0, 1, 4, 7, 8, 9};
 
 // The "Star facets" measure of one block for any trial "Square table". Only
 // star point 0 depends on the trial value, so the outline samples, the crown
-// apex, table edge and crown corner 0 are built once; every measure is then
-// exactly what a construction from scratch would give.
+// apex, the table edge and crown corner 0 are built once by the construction;
+// each measure then places star point 0 the way the construction does (plan
+// position only: the measure reads no height) and gives exactly the value a
+// construction from scratch would.
 class StarFacetsGauge {
 public:
-    explicit StarFacetsGauge(const OvalParams& p) : p_(p) {
-        BuildGirdleSamples(p, f_, kStarFacetsSamples);
-        PlaceCrownApex(p, f_);
-        PlaceTableCorner(p, f_, 0);
-        PlaceTableCorner(p, f_, 1);
-        PlaceCrownLine(f_, 0);
-        PlaceCrownLine(f_, 1);
-        PlaceCrownCorner(f_, 0);
-        LineThroughPoints(tableEdge_, Vec2{f_.T(0).x, f_.T(0).y}, Vec2{f_.T(1).x, f_.T(1).y});
-        girdleReach_ = EvalLine2(tableEdge_, f_.U(4).x, f_.U(4).y);
+    explicit StarFacetsGauge(const OvalParams& p) : table_(p.table) {
+        OvalFrame f{};
+        BuildGirdleSamples(p, f, kStarFacetsSamples);
+        PlaceCrownApex(p, f);
+        PlaceTableCorner(p, f, 0);
+        PlaceTableCorner(p, f, 1);
+        PlaceCrownLine(f, 0);
+        PlaceCrownLine(f, 1);
+        PlaceCrownCorner(f, 0);
+        apex_ = Vec2{f.apex.x, f.apex.y};
+        towardCorner_ = Vec2{f.crownCorners[0].x - f.apex.x, f.crownCorners[0].y - f.apex.y};
+        LineThroughPoints(tableEdge_, Vec2{f.T(0).x, f.T(0).y}, Vec2{f.T(1).x, f.T(1).y});
+        girdleReach_ = EvalLine2(tableEdge_, f.U(4).x, f.U(4).y);
     }
 
-    double operator()(double x) {
-        f_.starFraction = StarFraction(p_.table, x);
-        PlaceStarPoint(p_, f_, 0);
-        return EvalLine2(tableEdge_, f_.S(0).x, f_.S(0).y) / girdleReach_;
+    double operator()(double x) const {
+        const double s = StarFraction(table_, x);
+        const Vec2 star{apex_.x + s * towardCorner_.x, apex_.y + s * towardCorner_.y};
+        return EvalLine2(tableEdge_, star.x, star.y) / girdleReach_;
     }
 
 private:
-    const OvalParams& p_;
-    OvalFrame f_{};
+    double table_;
+    Vec2 apex_;
+    Vec2 towardCorner_;
     Line2 tableEdge_;
     double girdleReach_ = 0.0;
 };

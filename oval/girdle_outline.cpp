@@ -24,19 +24,34 @@ double PowSafe(double a, double b) {
 
 bool SquarenessInRange(double e) { return !(e < kMinSquareness || e >= kMaxSquareness); }
 
+namespace {
+
+// The exponent and the angle step of one outline, worked out once for all its samples.
+struct OutlineSampler {
+    OutlineSampler(int count, double start, double bx, double cy, double e)
+        : start_(start), bx_(bx), cy_(cy), g_(2.0 / (1.0 - e)), step_(kFullTurn / count) {}
+
+    Vec2 operator()(int i) const {
+        const double t = start_ + i * step_;
+        const double cosT = std::cos(t);
+        const double sinT = std::sin(t);
+        const double rho = SuperellipseNorm(cosT, sinT, g_);
+        return Vec2{bx_ * cosT / rho, cy_ * sinT / rho};
+    }
+
+    double start_, bx_, cy_, g_, step_;
+};
+
+}  // namespace
+
 Vec2 OutlineSample(int i, int count, double start, double bx, double cy, double e) {
-    const double g = 2.0 / (1.0 - e);
-    const double step = kFullTurn / count;
-    const double t = start + i * step;
-    const double cosT = std::cos(t);
-    const double sinT = std::sin(t);
-    const double rho = SuperellipseNorm(cosT, sinT, g);
-    return Vec2{bx * cosT / rho, cy * sinT / rho};
+    return OutlineSampler(count, start, bx, cy, e)(i);
 }
 
 int SuperellipseOutline(int count, double start, double bx, double cy, double e, Vec2* out) {
     if (!SquarenessInRange(e) || out == nullptr) return 0;
-    for (int i = 0; i < count; ++i) out[i] = OutlineSample(i, count, start, bx, cy, e);
+    const OutlineSampler sample(count, start, bx, cy, e);
+    for (int i = 0; i < count; ++i) out[i] = sample(i);
     return 1;
 }
 

@@ -30,15 +30,19 @@ Line2 TangentLine(Vec2 before, Vec2 after, Vec2 at) {
 // vertically onto the plane through the two span ends and `facetPoint`. A
 // plane without z component moves nothing.
 template <class Row>
-void CutGirdleFacet(OvalFrame& f, Plane& plane, Row row, int first, const Vec3& facetPoint, bool facetPointFirst) {
+void CutGirdleFacet(const OvalFrame& f, Plane& plane, Row row, int first, const Vec3& facetPoint,
+                    bool facetPointFirst) {
     if (facetPointFirst)
         PlaneThroughPoints(plane, facetPoint, row(first), row(first + 4));
     else
         PlaneThroughPoints(plane, row(first), row(first + 4), facetPoint);
+    const Vec3 normal = UnitNormal(plane);
     for (int m = 1; m <= 3; ++m) {
         Vec3& point = row(first + m);
-        const Line3 vertical = Line3FromDirectionPoint(f.up, point);
-        IntersectLinePlane(vertical, plane, &point);
+        // The vertical through the point; f.up is already unit length, so this
+        // is the line Line3FromDirectionPoint(f.up, point) builds.
+        const Line3 vertical{f.up, point};
+        IntersectLineUnitNormalPlane(vertical, normal, plane.d, &point);
     }
 }
 
