@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-namespace solid {
+namespace cutting::host::solid {
 
 std::vector<Edge> CollectEdges(const std::vector<FaceLoop>& faces) {
     std::map<std::pair<std::uint32_t, std::uint32_t>, Edge> byEnds;
@@ -37,4 +37,4 @@ bool IsClosed(const std::vector<Edge>& edges) {
     });
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

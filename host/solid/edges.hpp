@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace solid {
+namespace cutting::host::solid {
 
 inline constexpr int kNoFace = -1;
 
@@ -29,4 +29,4 @@ std::vector<Edge> CollectEdges(const std::vector<FaceLoop>& faces);
 // opposite directions: the mesh is a closed, consistently oriented surface.
 bool IsClosed(const std::vector<Edge>& edges);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace solid {
+namespace cutting::host::solid {
 
 Vec3 FaceCentroid(std::span<const Vec3> vertices, const FaceLoop& loop) {
     Vec3 sum;
@@ -44,4 +44,4 @@ std::vector<std::array<std::uint32_t, 3>> FanTriangles(const FaceLoop& loop) {
     return triangles;
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace solid {
+namespace cutting::host::solid {
 
 // Mean of the face's vertices.
 Vec3 FaceCentroid(std::span<const Vec3> vertices, const FaceLoop& loop);
@@ -26,4 +26,4 @@ double FaceNonPlanarity(std::span<const Vec3> vertices, const FaceLoop& loop);
 // with the loop's orientation.
 std::vector<std::array<std::uint32_t, 3>> FanTriangles(const FaceLoop& loop);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-namespace solid {
+namespace cutting::host::solid {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::size_t VertexCountOf(const std::vector<FaceLoop>& faces) {
     return count;
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

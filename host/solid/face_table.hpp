@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace solid {
+namespace cutting::host::solid {
 
 using FaceLoop = std::vector<std::uint32_t>;
 
@@ -30,4 +30,4 @@ std::vector<FaceLoop> ParseFaceTable(std::span<const std::uint16_t> table);
 // One more than the largest index in `faces`: the number of vertices they use.
 std::size_t VertexCountOf(const std::vector<FaceLoop>& faces);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace solid {
+namespace cutting::host::solid {
 
 namespace {
 
@@ -108,4 +108,4 @@ Landmarks FindLandmarks(const Solid& s) {
     return m;
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

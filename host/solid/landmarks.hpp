@@ -14,7 +14,7 @@
 
 #include "solid.hpp"
 
-namespace solid {
+namespace cutting::host::solid {
 
 enum class Axis { X, Y };
 
@@ -34,4 +34,4 @@ Landmarks FindLandmarks(const Solid& solid);
 // girdle plane: 0 for a horizontal face, π/2 for a vertical one.
 double AngleToGirdlePlane(Vec3 normal);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

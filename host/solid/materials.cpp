@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-namespace solid {
+namespace cutting::host::solid {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::optional<double> DensityOf(std::string_view name) {
     return std::nullopt;
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace solid {
+namespace cutting::host::solid {
 
 struct Material {
     std::string_view name;  // lower-case, words joined by '-'
@@ -25,4 +25,4 @@ std::optional<double> DensityOf(std::string_view name);
 // mm³ × g/cm³ is milligrams, and a carat is 200 mg.
 constexpr double CaratWeight(double volumeMm3, double density) { return volumeMm3 * density / 200.0; }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-namespace solid {
+namespace cutting::host::solid {
 
 namespace {
 
@@ -62,4 +62,4 @@ Proportions MeasureProportions(const Solid& s, double density) {
     return p;
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

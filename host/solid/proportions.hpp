@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace solid {
+namespace cutting::host::solid {
 
 struct Proportions {
     double lengthMm = 0.0;   // larger horizontal extent
@@ -34,4 +34,4 @@ struct Proportions {
 
 Proportions MeasureProportions(const Solid& solid, double densityGPerCm3);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-namespace solid {
+namespace cutting::host::solid {
 
 namespace {
 
@@ -110,4 +110,4 @@ Solid BuildSolid(std::span<const std::uint16_t> faceTable, std::span<const doubl
     return BuildSolid(ParseFaceTable(faceTable), VerticesFromBuffer(xyz));
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-namespace solid {
+namespace cutting::host::solid {
 
 struct Bounds {
     Vec3 min;
@@ -56,4 +56,4 @@ inline constexpr double kRelativeTolerance = 1e-9;
 // The length that counts as zero for `solid`.
 double LengthTolerance(const Solid& solid);
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace solid {
+namespace cutting::host::solid {
 
 struct Vec3 {
     double x = 0.0;
@@ -30,4 +30,4 @@ inline Vec3 Normalized(Vec3 a) {
     return length > 0.0 ? (1.0 / length) * a : Vec3{};
 }
 
-}  // namespace solid
+}  // namespace cutting::host::solid

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace solid = cutting::host::solid;
+
 namespace fixtures {
 
 struct Mesh {
