@@ -1,16 +1,23 @@
 #include "cutting_summary.hpp"
 
+#include <algorithm>
 #include <fmt/format.h>
 
 namespace cutting::host::cli {
 
 std::string FacesByKindText(const FaceTable& faces) {
+    // Kinds in the order the table first uses them, as a cut is described:
+    // for a brilliant the table, then the star facets, the mains, ...
     const auto counts = FacesByCornerCount(faces);
+    std::vector<size_t> order;
+    for (const Face& face : faces.faces) {
+        if (std::find(order.begin(), order.end(), face.size()) == order.end()) order.push_back(face.size());
+    }
     std::string text;
-    // Largest polygons first reads like a cut's description: table, then facets.
-    for (auto it = counts.rbegin(); it != counts.rend(); ++it) {
+    for (size_t corners : order) {
         if (!text.empty()) text += ", ";
-        text += fmt::format("{} {}", it->second, PolygonKindName(it->first, it->second));
+        const int count = counts.at(corners);
+        text += fmt::format("{} {}", count, PolygonKindName(corners, count));
     }
     return text;
 }
