@@ -78,12 +78,19 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
                       std::chrono::milliseconds timeout) {
     ChildOutcome outcome;
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    HANDLE readEnd = nullptr, writeEnd = nullptr, errorReadEnd = nullptr, errorWriteEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
         outcome.output = "cannot create a pipe";
         return outcome;
     }
+    if (!CreatePipe(&errorReadEnd, &errorWriteEnd, &inherit, 0)) {
+        CloseHandle(readEnd);
+        CloseHandle(writeEnd);
+        outcome.output = "cannot create a pipe";
+        return outcome;
+    }
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errorReadEnd, HANDLE_FLAG_INHERIT, 0);
 
     std::wstring commandLine = QuoteArgument(program.wstring());
     for (const std::string& argument : arguments) commandLine += L" " + QuoteArgument(Widen(argument));
@@ -93,23 +100,27 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = errorWriteEnd;
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(program.wstring().c_str(), commandLine.data(), nullptr, nullptr, TRUE,
                                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
+    CloseHandle(errorWriteEnd);
     if (!started) {
         CloseHandle(readEnd);
+        CloseHandle(errorReadEnd);
         outcome.output = fmt::format("cannot start {} (error {})", program.string(), GetLastError());
         return outcome;
     }
     CloseHandle(process.hThread);
 
-    std::thread reader([&outcome, readEnd] {
+    auto drain = [](HANDLE from, std::string* into) {
         char buffer[4096];
         DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) outcome.output.append(buffer, got);
-    });
+        while (ReadFile(from, buffer, sizeof buffer, &got, nullptr) && got > 0) into->append(buffer, got);
+    };
+    std::thread reader(drain, readEnd, &outcome.output);
+    std::thread errorReader(drain, errorReadEnd, &outcome.errors);
     const DWORD waited = WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count()));
     if (waited == WAIT_TIMEOUT) {
         TerminateProcess(process.hProcess, 1);
@@ -117,7 +128,9 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
         outcome.end = ChildOutcome::End::TimedOut;
     }
     reader.join();
+    errorReader.join();
     CloseHandle(readEnd);
+    CloseHandle(errorReadEnd);
     if (outcome.end != ChildOutcome::End::TimedOut) {
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
@@ -157,17 +170,24 @@ std::string ChildOutcome::Describe(std::chrono::milliseconds timeout) const {
 ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                       std::chrono::milliseconds timeout) {
     ChildOutcome outcome;
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) {
+    int outPipe[2], errorPipe[2];
+    if (pipe(outPipe) != 0) {
         outcome.output = std::string("cannot create a pipe: ") + std::strerror(errno);
         return outcome;
     }
-    fcntl(pipeEnds[0], F_SETFD, FD_CLOEXEC);
-    fcntl(pipeEnds[1], F_SETFD, FD_CLOEXEC);
+    if (pipe(errorPipe) != 0) {
+        close(outPipe[0]);
+        close(outPipe[1]);
+        outcome.output = std::string("cannot create a pipe: ") + std::strerror(errno);
+        return outcome;
+    }
+    for (int end : {outPipe[0], outPipe[1], errorPipe[0], errorPipe[1]}) fcntl(end, F_SETFD, FD_CLOEXEC);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);  // dup2 clears close-on-exec
+    // dup2 clears close-on-exec on the child's stdout and stderr.
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
 
     const std::string programText = program.string();
     std::vector<std::string> texts{programText};
@@ -179,9 +199,11 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, programText.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
+    close(outPipe[1]);
+    close(errorPipe[1]);
     if (spawned != 0) {
-        close(pipeEnds[0]);
+        close(outPipe[0]);
+        close(errorPipe[0]);
         outcome.output = fmt::format("cannot start {}: {}", programText, std::strerror(spawned));
         return outcome;
     }
@@ -191,24 +213,32 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         return left > 0 ? static_cast<int>(left) : 0;
     };
+    // Read both streams until the child closes them (usually by ending).
     bool timedOut = false;
-    for (bool open = true; open;) {
-        pollfd poller{pipeEnds[0], POLLIN, 0};
-        const int ready = poll(&poller, 1, remainingMs());
+    pollfd pollers[2] = {{outPipe[0], POLLIN, 0}, {errorPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&outcome.output, &outcome.errors};
+    while (pollers[0].fd >= 0 || pollers[1].fd >= 0) {
+        const int ready = poll(pollers, 2, remainingMs());
         if (ready < 0 && errno == EINTR) continue;
-        if (ready == 0) {
-            timedOut = true;
+        if (ready <= 0) {
+            timedOut = ready == 0;
             break;
         }
-        char buffer[4096];
-        const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
-        if (got > 0) {
-            outcome.output.append(buffer, static_cast<size_t>(got));
-        } else if (!(got < 0 && errno == EINTR)) {
-            open = false;  // end of output: the child closed stdout or ended
+        for (int i = 0; i < 2; ++i) {
+            if (pollers[i].fd < 0 || pollers[i].revents == 0) continue;
+            char buffer[4096];
+            const ssize_t got = read(pollers[i].fd, buffer, sizeof buffer);
+            if (got > 0) {
+                sinks[i]->append(buffer, static_cast<size_t>(got));
+            } else if (!(got < 0 && errno == EINTR)) {
+                close(pollers[i].fd);
+                pollers[i].fd = -1;  // poll ignores negative descriptors
+            }
         }
     }
-    close(pipeEnds[0]);
+    for (const pollfd& poller : pollers) {
+        if (poller.fd >= 0) close(poller.fd);
+    }
 
     int status = 0;
     while (!timedOut) {

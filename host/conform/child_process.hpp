@@ -1,5 +1,6 @@
 // Running a program as a child process with a time limit and collecting what
-// it prints on stdout: posix_spawn on POSIX, CreateProcessW on Windows. A
+// it prints on stdout and stderr: posix_spawn on POSIX, CreateProcessW on
+// Windows. A
 // crash or a hang of the child is an outcome here, never the parent's end.
 #pragma once
 
@@ -20,6 +21,7 @@ struct ChildOutcome {
     End end = End::NotStarted;
     unsigned long code = 0;
     std::string output;  // the child's stdout
+    std::string errors;  // the child's stderr
 
     // "exit code 3", "crashed: signal 11 (SIGSEGV)", "timed out after 10 s", ...
     std::string Describe(std::chrono::milliseconds timeout) const;
