@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int code = app.exit(error);
-        return code == 0 ? cli::kExitSuccess : cli::kExitUsage;
+        if (error.get_exit_code() == 0) return app.exit(error);  // --help
+        std::fprintf(stderr, "cutting-host: %s (see --help)\n", error.what());
+        return cli::kExitUsage;
     } catch (const cli::Exit& exit) {
         return exit.code;
     } catch (const LoadError& error) {

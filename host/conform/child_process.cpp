@@ -92,7 +92,8 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(errorReadEnd, HANDLE_FLAG_INHERIT, 0);
 
-    std::wstring commandLine = QuoteArgument(program.wstring());
+    const std::wstring programPath = std::filesystem::absolute(program).wstring();
+    std::wstring commandLine = QuoteArgument(programPath);
     for (const std::string& argument : arguments) commandLine += L" " + QuoteArgument(Widen(argument));
 
     STARTUPINFOW startup{};
@@ -102,7 +103,7 @@ ChildOutcome RunChild(const std::filesystem::path& program, const std::vector<st
     startup.hStdOutput = writeEnd;
     startup.hStdError = errorWriteEnd;
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(program.wstring().c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+    const BOOL started = CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
                                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     CloseHandle(errorWriteEnd);
