@@ -23,9 +23,10 @@ inline int32_t ListSingleCutting(CuttingId* ids, int32_t capacity) {
 }
 
 // Request 260: appends `ids` behind list->count while there is room; never
-// resets count. A listKind other than 1 fails and appends nothing.
+// resets count. A listKind other than 1 fails and appends nothing, and so
+// does a negative count (its slot would lie before the host's array).
 inline int32_t AppendParameterList(ParameterList* list, std::span<const ParameterId> ids) {
-    if (list == nullptr || list->listKind != 1) return 0;
+    if (list == nullptr || list->listKind != 1 || list->count < 0) return 0;
     for (ParameterId id : ids) {
         if (list->count < list->capacity) {
             if (list->ids == nullptr) return 0;  // nothing appended yet: no room to write into
