@@ -20,6 +20,15 @@ while read -r package command _; do
   is_installed "$package" || missing+=("$package")
 done <"$package_list"
 
+# The Khronos glTF validator that the export tests run, from npm into
+# tools/gltf-validate (pinned by its package-lock.json).
+install_gltf_validator() {
+  local dir="$here/../tools/gltf-validate"
+  [[ -d "$dir/node_modules/gltf-validator" ]] && return 0
+  echo "setup: installing the glTF validator into tools/gltf-validate"
+  (cd "$dir" && npm ci --no-audit --no-fund --silent)
+}
+
 need_i386=false
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   need_i386=true
@@ -27,6 +36,7 @@ fi
 
 if [[ ${#missing[@]} -eq 0 && $need_i386 == false ]]; then
   echo "setup: all Debian packages present"
+  install_gltf_validator
   exit 0
 fi
 
@@ -51,4 +61,5 @@ if [[ ${#missing[@]} -gt 0 ]]; then
   "${as_root[@]}" apt-get update -q
   "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+install_gltf_validator
 echo "setup: done"
