@@ -1,0 +1,105 @@
+// Parameter sets the check accepts although the construction gives no proper
+// stone from them. Each pins down what the construction does there, then
+// asks what an accepted stone needs; the second part fails for as long as
+// the check lets such a set through.
+#include "mesh_checks.hpp"
+#include "oval_check.hpp"
+#include "oval_symmetry.hpp"
+#include "oval_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace oval;
+using oval_test::Built;
+using oval_test::InspectMesh;
+using oval_test::MeshReport;
+using oval_test::OvalFaces;
+using oval_test::Vertices;
+using oval_test::With;
+
+double MirrorError(const OvalFrame& f) {
+    return std::max(oval_test::MirrorErrorX(Vertices(f)), oval_test::MirrorErrorY(Vertices(f)));
+}
+
+// Squareness 0.97: the mid girdle points 4, 12, 20, ... and their neighbours
+// lie on the outline's flat sides, so the pavilion tangents at two mid points
+// of one side come out exactly parallel.
+const OvalParams kNearlyRectangular = With(&OvalParams::squareDeviation, 0.97);
+
+TEST(NearlyRectangularOutline, LeavesThePavilionCornersOnTheFlatSidesAtTheCentre) {
+    const OvalFrame f = Built(kNearlyRectangular);
+    for (int i : {0, 2, 4, 6}) {
+        EXPECT_EQ(f.pavilionCorners[i].x, 0.0) << i;
+        EXPECT_EQ(f.pavilionCorners[i].y, 0.0) << i;
+    }
+    for (int i : {1, 3, 5, 7}) EXPECT_NE(f.pavilionCorners[i].x, 0.0) << i;
+}
+
+TEST(NearlyRectangularOutline, IsAcceptedOnlyWithFlatPavilionMains) {
+    const MeshReport r = InspectMesh(Vertices(Built(kNearlyRectangular)), OvalFaces(), 1e-14);
+    if (CheckOval(kNearlyRectangular) == 1) {
+        EXPECT_LE(r.maxNonPlanarity, 1e-9) << "accepted, yet face " << r.worstFace << " is off its plane";
+    }
+}
+
+// Squareness 0.96: the same tangents are not yet exactly parallel, and their
+// corners, found from nearly parallel lines, slide along the flat sides.
+const OvalParams kAlmostParallel = With(&OvalParams::squareDeviation, 0.96);
+
+TEST(AlmostParallelPavilionTangents, StillGiveFlatFaces) {
+    const MeshReport r = InspectMesh(Vertices(Built(kAlmostParallel)), OvalFaces(), 1e-14);
+    EXPECT_LE(r.maxNonPlanarity, 1e-12);
+    EXPECT_EQ(r.inwardFaces, std::vector<int>{});
+}
+
+TEST(AlmostParallelPavilionTangents, AreAcceptedOnlyWithACentredCuletMirroredInBothAxes) {
+    if (CheckOval(kAlmostParallel) == 1) {
+        EXPECT_LE(MirrorError(Built(kAlmostParallel)), 1e-9) << "accepted, yet lopsided";
+    }
+}
+
+// Squareness -1: the outline is a rhombus, neighbouring tangents on one of
+// its sides coincide and the corners between them depend on the last bits.
+const OvalParams kRhombus = With(&OvalParams::squareDeviation, -1.0);
+
+TEST(RhombusOutline, IsAcceptedOnlyAsAFlatSymmetricStone) {
+    const OvalFrame f = Built(kRhombus);
+    const MeshReport r = InspectMesh(Vertices(f), OvalFaces(), 1e-14);
+    if (CheckOval(kRhombus) == 1) {
+        EXPECT_LE(r.maxNonPlanarity, 1e-9) << "accepted, yet face " << r.worstFace << " is off its plane";
+        EXPECT_LE(MirrorError(f), 1e-9) << "accepted, yet lopsided";
+        EXPECT_EQ(r.degenerateFaces, std::vector<int>{});
+    }
+}
+
+// Lower facets depth just below 0.0761205: pavilion point 144 stands almost
+// straight below lower girdle point 80, the lower girdle facets through it
+// and the girdle points beside 80 are nearly vertical, and the girdle points
+// moved onto them are thrown far down.
+const OvalParams kSteepLowerGirdleFacets = With(&OvalParams::lowerFacetsDepth, 0.0761);
+
+TEST(SteepLowerGirdleFacets, HangTheirPavilionPointAlmostBelowTheGirdle) {
+    const OvalFrame f = Built(kSteepLowerGirdleFacets);
+    const Vec3& pavilion = f.v[kPavilionPoint];
+    const Vec3& girdle = f.v[kLowerGirdle];
+    EXPECT_LT(std::hypot(pavilion.x - girdle.x, pavilion.y - girdle.y), 1e-4);
+    EXPECT_LT(f.v[kLowerGirdle + 1].z, f.v[kCulet].z);
+}
+
+TEST(SteepLowerGirdleFacets, AreAcceptedOnlyWithEveryVertexBetweenCuletAndTable) {
+    const OvalFrame f = Built(kSteepLowerGirdleFacets);
+    int lowest = kCulet;
+    for (int v = 0; v < kVertexCount; ++v)
+        if (f.v[v].z < f.v[lowest].z) lowest = v;
+    if (CheckOval(kSteepLowerGirdleFacets) == 1) {
+        EXPECT_EQ(lowest, kCulet) << "accepted, yet vertex " << lowest << " hangs at " << f.v[lowest].z
+                                  << ", below the culet at " << f.v[kCulet].z;
+    }
+}
+
+}  // namespace
