@@ -18,7 +18,6 @@ using namespace oval;
 using oval_test::Built;
 using oval_test::InspectMesh;
 using oval_test::MeshReport;
-using oval_test::OvalFaces;
 using oval_test::Vertices;
 using oval_test::With;
 
@@ -41,7 +40,7 @@ TEST(NearlyRectangularOutline, LeavesThePavilionCornersOnTheFlatSidesAtTheCentre
 }
 
 TEST(NearlyRectangularOutline, IsAcceptedOnlyWithFlatPavilionMains) {
-    const MeshReport r = InspectMesh(Vertices(Built(kNearlyRectangular)), OvalFaces(), 1e-14);
+    const MeshReport r = InspectMesh(Vertices(Built(kNearlyRectangular)), 1e-14);
     if (CheckOval(kNearlyRectangular) == 1) {
         EXPECT_LE(r.maxNonPlanarity, 1e-9) << "accepted, yet face " << r.worstFace << " is off its plane";
     }
@@ -52,7 +51,7 @@ TEST(NearlyRectangularOutline, IsAcceptedOnlyWithFlatPavilionMains) {
 const OvalParams kAlmostParallel = With(&OvalParams::squareDeviation, 0.96);
 
 TEST(AlmostParallelPavilionTangents, StillGiveFlatFaces) {
-    const MeshReport r = InspectMesh(Vertices(Built(kAlmostParallel)), OvalFaces(), 1e-14);
+    const MeshReport r = InspectMesh(Vertices(Built(kAlmostParallel)), 1e-14);
     EXPECT_LE(r.maxNonPlanarity, 1e-12);
     EXPECT_EQ(r.inwardFaces, std::vector<int>{});
 }
@@ -69,7 +68,7 @@ const OvalParams kRhombus = With(&OvalParams::squareDeviation, -1.0);
 
 TEST(RhombusOutline, IsAcceptedOnlyAsAFlatSymmetricStone) {
     const OvalFrame f = Built(kRhombus);
-    const MeshReport r = InspectMesh(Vertices(f), OvalFaces(), 1e-14);
+    const MeshReport r = InspectMesh(Vertices(f), 1e-14);
     if (CheckOval(kRhombus) == 1) {
         EXPECT_LE(r.maxNonPlanarity, 1e-9) << "accepted, yet face " << r.worstFace << " is off its plane";
         EXPECT_LE(MirrorError(f), 1e-9) << "accepted, yet lopsided";

@@ -25,7 +25,6 @@ using namespace oval;
 using oval_test::Built;
 using oval_test::InspectMesh;
 using oval_test::MeshReport;
-using oval_test::OvalFaces;
 using oval_test::Vertices;
 
 constexpr double kDegree = 3.14159265358979323846 / 180.0;
@@ -64,10 +63,10 @@ std::string Describe(const OvalParams& p) {
 // (for a centred culet, else 0) its mirror error on the side.
 std::string Defects(const OvalParams& p, double& planarity, double& mirror) {
     const OvalFrame f = Built(p);
-    const MeshReport r = InspectMesh(Vertices(f), OvalFaces(), 1e-14);
+    const MeshReport r = InspectMesh(Vertices(f), 1e-14);
     std::ostringstream defects;
     if (!r.allFinite) defects << " non-finite vertices;";
-    if (!r.closedDefect.empty()) defects << " open: " << r.closedDefect << ";";
+    if (!r.closed) defects << " not closed;";
     if (!(r.volume > 0.0)) defects << " volume " << r.volume << ";";
     if (!(r.maxNonPlanarity <= kFlat)) defects << " face " << r.worstFace << " off its plane by " << r.maxNonPlanarity << ";";
     if (!r.inwardFaces.empty())

@@ -19,7 +19,6 @@ using namespace oval;
 using oval_test::Built;
 using oval_test::InspectMesh;
 using oval_test::MeshReport;
-using oval_test::OvalFaces;
 using oval_test::Vertices;
 
 struct Stone {
@@ -77,15 +76,24 @@ TEST_P(Solid, IsAcceptedClosedAndWoundOutward) {
     const Stone& s = GetParam();
     ASSERT_EQ(CheckOval(s.p), 1) << "the spread holds accepted stones only";
     const OvalFrame f = Built(s.p);
-    const MeshReport r = InspectMesh(Vertices(f), OvalFaces(), 1e-14);
+    const MeshReport r = InspectMesh(Vertices(f), 1e-14);
     EXPECT_TRUE(r.allFinite);
-    EXPECT_EQ(r.closedDefect, "");
+    EXPECT_TRUE(r.closed);
     EXPECT_GT(r.volume, 0.0);
     EXPECT_EQ(r.inwardFaces, std::vector<int>{});
     EXPECT_EQ(static_cast<int>(r.degenerateFaces.size()), s.degenerateFaces);
 }
 
 INSTANTIATE_TEST_SUITE_P(Spread, Solid, ::testing::ValuesIn(kSpread));
+
+TEST(DefaultSolid, WindsOnceAroundItsCentreAndNotAroundPointsOutside) {
+    const auto stone = oval_test::OvalSolid(Vertices(Built(kDefaults)));
+    EXPECT_EQ(oval_test::WindingNumber(stone, {0.0, 0.0, 0.0}), 1);
+    EXPECT_EQ(oval_test::WindingNumber(stone, {0.0, 0.0, -0.4}), 1);   // just above the culet
+    EXPECT_EQ(oval_test::WindingNumber(stone, {0.0, 0.0, -0.5}), 0);   // below it
+    EXPECT_EQ(oval_test::WindingNumber(stone, {0.0, 0.52, 0.0}), 0);   // beside the girdle
+    EXPECT_EQ(oval_test::WindingNumber(stone, {0.0, 0.0, 0.2}), 0);    // above the table
+}
 
 // Every face flat to 1e-12 of the diameter, and a centred culet mirrored in
 // both axes to 1e-9; the largest deviations over the spread are recorded.
@@ -94,7 +102,7 @@ TEST(SolidSpread, FacesAreFlatAndCentredStonesMirrorInBothAxes) {
     std::string worstPlanar, worstSymmetric;
     for (const Stone& s : kSpread) {
         const OvalFrame f = Built(s.p);
-        const MeshReport r = InspectMesh(Vertices(f), OvalFaces(), 1e-14);
+        const MeshReport r = InspectMesh(Vertices(f), 1e-14);
         if (r.maxNonPlanarity >= planarity) {
             planarity = r.maxNonPlanarity;
             worstPlanar = std::string(s.what) + ", face " + std::to_string(r.worstFace);
