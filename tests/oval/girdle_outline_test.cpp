@@ -121,7 +121,7 @@ TEST(OvalGirdle, DefaultGirdleStartsOnTheDiameterAxisAndSitsOffTheRatioAxisByThe
     // A quarter of 6.283185307 falls short of π/2 by about 4.5e-11.
     const Vec3& quarter = f.U(16);
     EXPECT_NEAR(quarter.x, 0.6, 1e-15);
-    EXPECT_NEAR(quarter.y, 0.5 * std::cos(16 * (kFullTurn / 64)), 1e-22);
+    EXPECT_NEAR(quarter.y, 0.5 * std::cos(16 * (kFullTurn / 64)), 1e-18);  // libraries differ near π/2
     EXPECT_GT(quarter.y, 2e-11);
     EXPECT_LT(quarter.y, 2.5e-11);
     EXPECT_EQ(quarter.z, 0.02);
