@@ -172,19 +172,7 @@ TEST_F(Lirento, InitVertexBuildsEvenARefusedOutline) {
     }
 }
 
-TEST_F(Lirento, ForeignCuttingTouchesNothing) {
-    for (CuttingId cutting : {0, 2, -1}) {
-        ParameterBlock block;
-        VertexBuffer vertices;
-        Diamond d = On(block, vertices);
-        EXPECT_EQ(plugin_->initVertex(&d, cutting), 0) << cutting;
-        EXPECT_EQ(plugin_->isCorrect(&d, cutting), 0) << cutting;
-        EXPECT_TRUE(vertices.AllUntouched()) << cutting;
-        EXPECT_EQ(std::memcmp(block.data(), &kDefaults, sizeof kDefaults), 0) << cutting;
-    }
-}
-
-TEST_F(Lirento, IsCorrectWritesNothingWhateverItDecides) {
+TEST_F(Lirento, IsCorrectWritesNothingAtAnyStageOfItsJudgement) {
     const std::pair<OvalParams, int32_t> cases[] = {
         {kDefaults, 1},
         {oval_test::With(&OvalParams::table, 0.75), 0},           // star test
