@@ -147,6 +147,22 @@ void Line(std::string& out, Point a, Point b, const char* extra = "") {
 
 std::string Millimetres(double mm) { return fmt::format("{:.2f} mm", mm); }
 
+// The dimension line from a to b with arrowheads at both ends. When the two
+// heads would overlap they point inwards from outside instead.
+void DimensionLine(std::string& out, Point a, Point b) {
+    constexpr double kShortest = 24.0;
+    constexpr double kTail = 12.0;
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length >= kShortest) {
+        Line(out, a, b, " class=\"dim\"");
+        return;
+    }
+    const Point unit = length > 0.0 ? Point{(b.x - a.x) / length, (b.y - a.y) / length} : Point{0.0, 1.0};
+    Line(out, a, b, " class=\"ext\"");
+    Line(out, {a.x - kTail * unit.x, a.y - kTail * unit.y}, a, " class=\"dim-in\"");
+    Line(out, {b.x + kTail * unit.x, b.y + kTail * unit.y}, b, " class=\"dim-in\"");
+}
+
 // A horizontal dimension at height `y` between the features at `from` and
 // `to`, with extension lines from them.
 void HorizontalDimension(std::string& out, Point from, Point to, double y, double mm) {
@@ -154,7 +170,7 @@ void HorizontalDimension(std::string& out, Point from, Point to, double y, doubl
     out += "  <g>\n";
     Line(out, {from.x, from.y + reach / 2}, {from.x, y + reach}, " class=\"ext\"");
     Line(out, {to.x, to.y + reach / 2}, {to.x, y + reach}, " class=\"ext\"");
-    Line(out, {from.x, y}, {to.x, y}, " class=\"dim\"");
+    DimensionLine(out, {from.x, y}, {to.x, y});
     fmt::format_to(std::back_inserter(out), "    <text x=\"{:.2f}\" y=\"{:.2f}\" class=\"label\">{}</text>\n",
                    (from.x + to.x) / 2, y - 5.0, Millimetres(mm));
     out += "  </g>\n";
@@ -167,7 +183,7 @@ void VerticalDimension(std::string& out, Point from, Point to, double x, double 
     out += "  <g>\n";
     Line(out, {from.x + reach / 2, from.y}, {x + reach, from.y}, " class=\"ext\"");
     Line(out, {to.x + reach / 2, to.y}, {x + reach, to.y}, " class=\"ext\"");
-    Line(out, {x, from.y}, {x, to.y}, " class=\"dim\"");
+    DimensionLine(out, {x, from.y}, {x, to.y});
     const double labelX = x + (reach > 0 ? 15.0 : -6.0);
     const double labelY = (from.y + to.y) / 2;
     fmt::format_to(std::back_inserter(out),
@@ -191,6 +207,7 @@ std::string Styles() {
         "    .label {{ font-size: 12.5px; text-anchor: middle; fill: {1};\n"
         "              paint-order: stroke; stroke: #ffffff; stroke-width: 4px; stroke-linejoin: round; }}\n"
         "    .dim {{ stroke: {1}; stroke-width: 0.9; marker-start: url(#arrow); marker-end: url(#arrow); }}\n"
+        "    .dim-in {{ stroke: {1}; stroke-width: 0.9; marker-end: url(#arrow); }}\n"
         "    .ext {{ stroke: {1}; stroke-width: 0.5; }}\n"
         "  </style>\n"
         "  <defs>\n"
