@@ -18,14 +18,23 @@ constexpr double kWarpingSquareness = 0.96;
 
 // Whether plan point (x, y) lies outside the lower girdle outline by more
 // than rounding. The samples run clockwise seen from above, so an inner point
-// lies to the right of every edge.
+// lies to the right of every edge. Lengths are taken in units of the
+// girdle's own size, so that no product underflows.
 bool OutsideGirdle(const double* xyz, double x, double y) {
+    double size = 0.0;
+    for (int j = 0; j < oval::kGirdleSamples; ++j) {
+        const double* a = xyz + 3 * (oval::kLowerGirdle + j);
+        size = std::fmax(size, std::fmax(std::fabs(a[0]), std::fabs(a[1])));
+    }
+    if (!(size > 0.0)) return false;
+    const double px = x / size, py = y / size;
     for (int j = 0; j < oval::kGirdleSamples; ++j) {
         const double* a = xyz + 3 * (oval::kLowerGirdle + j);
         const double* b = xyz + 3 * (oval::kLowerGirdle + (j + 1) % oval::kGirdleSamples);
-        const double ex = b[0] - a[0], ey = b[1] - a[1];
-        const double cross = ex * (y - a[1]) - ey * (x - a[0]);
-        if (cross > 1e-9 * (std::fabs(ex) + std::fabs(ey)) * (std::fabs(x) + std::fabs(y) + 1.0)) return true;
+        const double ax = a[0] / size, ay = a[1] / size;
+        const double ex = b[0] / size - ax, ey = b[1] / size - ay;
+        const double cross = ex * (py - ay) - ey * (px - ax);
+        if (cross > 1e-9 * (std::fabs(ex) + std::fabs(ey)) * (std::fabs(px) + std::fabs(py) + 1.0)) return true;
     }
     return false;
 }
