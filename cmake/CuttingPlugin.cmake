@@ -12,10 +12,14 @@ target_compile_options(cutting_plugin_flags INTERFACE
 target_compile_definitions(cutting_plugin_flags INTERFACE CUTTING_PLUGIN_BUILD)
 target_link_libraries(cutting_plugin_flags INTERFACE cutting_contract cutting_warnings)
 
+# Builds every plug-in: cmake --build --preset <p> --target cutting_plugins
+add_custom_target(cutting_plugins)
+
 function(add_cutting_plugin name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
   add_library(${name} SHARED ${ARG_SOURCES})
   set_property(GLOBAL APPEND PROPERTY CUTTING_PLUGINS ${name})
+  add_dependencies(cutting_plugins ${name})
   target_link_libraries(${name} PRIVATE cutting_plugin_flags ${ARG_LINK})
   set_target_properties(${name} PROPERTIES
     PREFIX ""

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the project (native Linux) and runs the workbench cutting-host on the
-# built-in plug-ins with their default parameters. Installs missing Debian
-# packages first. Arguments, when given, go to cutting-host instead.
+# Builds the workbench cutting-host and the plug-ins (native Linux) and runs
+# the workbench on the built-in plug-ins with their default parameters.
+# Installs missing Debian packages first. Arguments, when given, go to
+# cutting-host instead.
 #   scripts/run-workbench.sh [cutting-host arguments...]
 set -euo pipefail
 
@@ -10,7 +11,7 @@ cd "$root"
 
 bash scripts/setup-debian.sh >&2
 cmake --preset default >&2
-cmake --build --preset default >&2
+cmake --build --preset default --target cutting-host cutting_plugins >&2
 
 host="build/default/bin/cutting-host"
 if [[ ! -x "$host" ]]; then
