@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
                  "Exit codes: 0 success, 1 a negative verdict, 2 a usage or load error."};
     app.name("cutting-host");
     app.require_subcommand(1);
+    // Options are spelt --name everywhere; "/path/to/plugin.dll" is a path.
+    app.allow_windows_style_options(false);
     cli::AddRegisteredCommands(app);
     try {
         app.parse(argc, argv);
