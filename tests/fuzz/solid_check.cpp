@@ -91,7 +91,13 @@ std::string SolidDefect(const FaceLoops& faces, const double* xyz) {
         hi = {std::max(hi.x, xyz[3 * i]), std::max(hi.y, xyz[3 * i + 1]), std::max(hi.z, xyz[3 * i + 2])};
     }
     const V3 centre = 0.5 * lo + 0.5 * hi;
-    const V3 half = 0.5 * hi - 0.5 * lo;
+    // Half of each extent: of the difference where it is finite (halving a
+    // subnormal bound first could round it to zero), else of the halves.
+    const auto Half = [](double low, double high) {
+        const double extent = high - low;
+        return std::isfinite(extent) ? 0.5 * extent : 0.5 * high - 0.5 * low;
+    };
+    const V3 half{Half(lo.x, hi.x), Half(lo.y, hi.y), Half(lo.z, hi.z)};
     if (!(half.x > 0.0 && half.y > 0.0 && half.z > 0.0)) return "the stone is flat: no extent along some axis";
     std::vector<V3> p(n);
     for (size_t i = 0; i < n; ++i) {
