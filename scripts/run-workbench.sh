@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the workbench cutting-host and the plug-ins (native Linux) and runs
-# the workbench on the built-in plug-ins with their default parameters.
+# the workbench on the built-in plug-ins with their default parameters: their
+# descriptions, parameters and verdicts, then the oval's measures and its
+# drawing and 3-D model in out/lirento.svg and out/lirento.glb.
 # Installs missing Debian packages first. Arguments, when given, go to
 # cutting-host instead.
 #   scripts/run-workbench.sh [cutting-host arguments...]
@@ -31,5 +33,16 @@ for plugin in build/default/plugins/*.so; do
     echo "=== cutting-host $command $(basename "$plugin")"
     "$host" "$command" "$plugin" || status=$?
   done
+done
+
+# The oval on its defaults: the grader's measures, a drawing and a 3-D model.
+mkdir -p out
+echo
+echo "=== cutting-host measure Lirento"
+"$host" measure Lirento || status=$?
+for file in out/lirento.svg out/lirento.glb; do
+  echo
+  echo "=== cutting-host export Lirento -o $file"
+  "$host" export Lirento -o "$file" || status=$?
 done
 exit "$status"
