@@ -28,6 +28,7 @@ bool OutsideGirdle(const double* xyz, double x, double y) {
     }
     if (!(size > 0.0)) return false;
     const double px = x / size, py = y / size;
+    if (!std::isfinite(px) || !std::isfinite(py)) return true;  // beyond any girdle
     for (int j = 0; j < oval::kGirdleSamples; ++j) {
         const double* a = xyz + 3 * (oval::kLowerGirdle + j);
         const double* b = xyz + 3 * (oval::kLowerGirdle + (j + 1) % oval::kGirdleSamples);
