@@ -77,4 +77,107 @@ Block* BlockOf(const Diamond* diamond) {
     return diamond == nullptr ? nullptr : static_cast<Block*>(diamond->params);
 }
 
+// The seven entry points of a plug-in with one cutting, written once. The
+// cutting describes itself through static members of `Cutting`:
+//   Block                                   its parameter block type
+//   Defaults() -> const Block&              the default block
+//   Guid() -> const uint8_t (&)[16], Faces() -> const uint16_t*, Name() -> const char*
+//   Parameters() -> span<const ParameterId> the parameter list, in order
+//   DisplayName(id) -> const char* or null  names of its own parameters
+//   BuildVertices(const Block&, double*)    every vertex, mm
+//   Check(const Block&) -> int32_t          1 for a proper stone
+//   Read(const Block&, id, double*) / Write(Block&, id, double) -> int32_t
+// Every entry point checks the cutting identifier before anything a host can
+// observe, and a null record, block, buffer or array fails touching nothing.
+template <class Cutting>
+struct SingleCuttingPlugin {
+    using Block = typename Cutting::Block;
+
+    static int32_t GetCuttingList(CuttingId* ids, int32_t capacity) { return ListSingleCutting(ids, capacity); }
+
+    static int32_t GetCuttingInfo(void* record, CuttingId cutting, int32_t request) {
+        if (request != InfoRequestGeneral && request != InfoRequestParameterName &&
+            request != InfoRequestParameterList)
+            return 0;
+        if (cutting != kOnlyCutting || record == nullptr) return 0;
+        switch (request) {
+            case InfoRequestGeneral:
+                return FillGeneralInfo(static_cast<CuttingInfo*>(record), sizeof(Block), Cutting::Guid(),
+                                       Cutting::Faces(), Cutting::Name());
+            case InfoRequestParameterName: {
+                auto* query = static_cast<ParameterNameQuery*>(record);
+                if (const char* name = Cutting::DisplayName(query->id)) query->name = name;
+                return 1;
+            }
+            default:
+                return AppendParameterList(static_cast<ParameterList*>(record), Cutting::Parameters());
+        }
+    }
+
+    static int32_t InitDiamond(Diamond* diamond, CuttingId cutting) {
+        if (cutting != kOnlyCutting) return 0;
+        return CopyDefaults(diamond, Cutting::Defaults());
+    }
+
+    static int32_t InitVertex(Diamond* diamond, CuttingId cutting) {
+        if (cutting != kOnlyCutting) return 0;
+        const Block* p = BlockOf<Block>(diamond);
+        if (p == nullptr || diamond->vertices == nullptr) return 0;
+        Cutting::BuildVertices(*p, diamond->vertices);
+        return 1;
+    }
+
+    static int32_t IsCorrect(Diamond* diamond, CuttingId cutting) {
+        if (cutting != kOnlyCutting) return 0;
+        const Block* p = BlockOf<Block>(diamond);
+        if (p == nullptr) return 0;
+        return Cutting::Check(*p);
+    }
+
+    static int32_t GetParameter(double* values, const ParameterId* ids, int32_t count, Diamond* diamond,
+                                CuttingId cutting) {
+        if (cutting != kOnlyCutting) return 0;
+        const Block* p = BlockOf<Block>(diamond);
+        if (p == nullptr) return 0;
+        return ForEachParameter(count, ids, values, [&](int32_t i) { return Cutting::Read(*p, ids[i], &values[i]); });
+    }
+
+    static int32_t SetParameter(const double* values, const ParameterId* ids, int32_t count, Diamond* diamond,
+                                CuttingId cutting) {
+        if (cutting != kOnlyCutting) return 0;
+        Block* p = BlockOf<Block>(diamond);
+        if (p == nullptr) return 0;
+        return ForEachParameter(count, ids, values, [&](int32_t i) { return Cutting::Write(*p, ids[i], values[i]); });
+    }
+};
+
 }  // namespace cutting
+
+// Defines the seven exported entry points of a plug-in with one cutting as
+// SingleCuttingPlugin<CUTTING>'s.
+#define CUTTING_DEFINE_SINGLE_CUTTING_PLUGIN(CUTTING)                                                              \
+    extern "C" {                                                                                                   \
+    CUTTING_API int32_t CUTTING_CALL GetCuttingList(CuttingId* ids, int32_t capacity) {                          \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::GetCuttingList(ids, capacity);                           \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL GetCuttingInfo(void* record, CuttingId cutting, int32_t request) {          \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::GetCuttingInfo(record, cutting, request);                \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL InitDiamond(Diamond* diamond, CuttingId cutting) {                          \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::InitDiamond(diamond, cutting);                           \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL InitVertex(Diamond* diamond, CuttingId cutting) {                           \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::InitVertex(diamond, cutting);                            \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL IsCorrect(Diamond* diamond, CuttingId cutting) {                            \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::IsCorrect(diamond, cutting);                             \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL GetParameter(double* values, const ParameterId* ids, int32_t count,         \
+                                                  Diamond* diamond, CuttingId cutting) {                         \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::GetParameter(values, ids, count, diamond, cutting);      \
+    }                                                                                                              \
+    CUTTING_API int32_t CUTTING_CALL SetParameter(const double* values, const ParameterId* ids, int32_t count,   \
+                                                  Diamond* diamond, CuttingId cutting) {                         \
+        return ::cutting::SingleCuttingPlugin<CUTTING>::SetParameter(values, ids, count, diamond, cutting);      \
+    }                                                                                                              \
+    }

@@ -5,72 +5,29 @@
 #include "oval_parameters.hpp"
 #include "plugin_support.hpp"
 
-using cutting::kOnlyCutting;
-using oval::OvalParams;
+namespace {
 
-extern "C" {
+// The oval cutting "Lirento.P24C32", as the entry points see it.
+struct OvalCutting {
+    using Block = oval::OvalParams;
 
-CUTTING_API int32_t CUTTING_CALL GetCuttingList(CuttingId* ids, int32_t capacity) {
-    return cutting::ListSingleCutting(ids, capacity);
-}
+    static const Block& Defaults() { return oval::kDefaults; }
+    static const uint8_t (&Guid())[16] { return oval::kGuid; }
+    static const uint16_t* Faces() { return oval::kFaceTable.data(); }
+    static const char* Name() { return oval::kName; }
+    static std::span<const ParameterId> Parameters() { return oval::kParameterList; }
+    static const char* DisplayName(ParameterId id) { return oval::DisplayName(id); }
 
-CUTTING_API int32_t CUTTING_CALL GetCuttingInfo(void* record, CuttingId cutting, int32_t request) {
-    if (request != InfoRequestGeneral && request != InfoRequestParameterName &&
-        request != InfoRequestParameterList)
-        return 0;
-    if (cutting != kOnlyCutting || record == nullptr) return 0;
-    switch (request) {
-        case InfoRequestGeneral:
-            return cutting::FillGeneralInfo(static_cast<CuttingInfo*>(record), sizeof(OvalParams), oval::kGuid,
-                                            oval::kFaceTable.data(), oval::kName);
-        case InfoRequestParameterName: {
-            auto* query = static_cast<ParameterNameQuery*>(record);
-            if (const char* name = oval::DisplayName(query->id)) query->name = name;
-            return 1;
-        }
-        default:
-            return cutting::AppendParameterList(static_cast<ParameterList*>(record), oval::kParameterList);
+    static void BuildVertices(const Block& p, double* vertices) {
+        oval::OvalFrame frame{};
+        oval::BuildOval(p, frame);
+        oval::WriteVertices(frame, p.diameter, vertices);
     }
-}
+    static int32_t Check(const Block& p) { return oval::CheckOval(p); }
+    static int32_t Read(const Block& p, ParameterId id, double* out) { return oval::ReadParameter(p, id, out); }
+    static int32_t Write(Block& p, ParameterId id, double value) { return oval::WriteParameter(p, id, value); }
+};
 
-CUTTING_API int32_t CUTTING_CALL InitDiamond(Diamond* diamond, CuttingId cutting) {
-    if (cutting != kOnlyCutting) return 0;
-    return cutting::CopyDefaults(diamond, oval::kDefaults);
-}
+}  // namespace
 
-CUTTING_API int32_t CUTTING_CALL InitVertex(Diamond* diamond, CuttingId cutting) {
-    if (cutting != kOnlyCutting) return 0;
-    const OvalParams* p = cutting::BlockOf<OvalParams>(diamond);
-    if (p == nullptr || diamond->vertices == nullptr) return 0;
-    oval::OvalFrame frame{};
-    oval::BuildOval(*p, frame);
-    oval::WriteVertices(frame, p->diameter, diamond->vertices);
-    return 1;
-}
-
-CUTTING_API int32_t CUTTING_CALL IsCorrect(Diamond* diamond, CuttingId cutting) {
-    if (cutting != kOnlyCutting) return 0;
-    const OvalParams* p = cutting::BlockOf<OvalParams>(diamond);
-    if (p == nullptr) return 0;
-    return oval::CheckOval(*p);
-}
-
-CUTTING_API int32_t CUTTING_CALL GetParameter(double* values, const ParameterId* ids, int32_t count,
-                                              Diamond* diamond, CuttingId cutting) {
-    if (cutting != kOnlyCutting) return 0;
-    const OvalParams* p = cutting::BlockOf<OvalParams>(diamond);
-    if (p == nullptr) return 0;
-    return cutting::ForEachParameter(count, ids, values,
-                                     [&](int32_t i) { return oval::ReadParameter(*p, ids[i], &values[i]); });
-}
-
-CUTTING_API int32_t CUTTING_CALL SetParameter(const double* values, const ParameterId* ids, int32_t count,
-                                              Diamond* diamond, CuttingId cutting) {
-    if (cutting != kOnlyCutting) return 0;
-    OvalParams* p = cutting::BlockOf<OvalParams>(diamond);
-    if (p == nullptr) return 0;
-    return cutting::ForEachParameter(count, ids, values,
-                                     [&](int32_t i) { return oval::WriteParameter(*p, ids[i], values[i]); });
-}
-
-}  // extern "C"
+CUTTING_DEFINE_SINGLE_CUTTING_PLUGIN(OvalCutting)
