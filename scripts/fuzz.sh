@@ -8,10 +8,15 @@
 #   FUZZ_JOBS     parallel fuzzing processes per target (default 1); with more
 #                 than one, libFuzzer's fork mode keeps going after a finding
 #                 and collects them all
+#   FUZZ_SEED     libFuzzer's seed (default 1; 0 draws a new one each run)
+#   FUZZ_RUNS     inputs per target at most (default: box 300000, oval 40000,
+#                 about a minute each here; 0 for no limit)
 #
-# A longer run, one hour per target on both cores:
+# With the default seed and limit a run from the seed corpus is the same
+# every time, so a short run (CI's) fails only where the code changed. A
+# longer, random run, one hour per target on both cores:
 #
-#   FUZZ_SECONDS=3600 FUZZ_JOBS=2 scripts/fuzz.sh
+#   FUZZ_SECONDS=3600 FUZZ_JOBS=2 FUZZ_SEED=0 FUZZ_RUNS=0 scripts/fuzz.sh
 #
 # The corpus grown by a run stays in build/asan/fuzz/corpus/<target>/ and is
 # reused by the next run; inputs that break a property land in
@@ -50,7 +55,15 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$findings"
   rm -f "$findings"/*
   echo "=== fuzz $target: $seconds s, $jobs job(s)"
-  options=(-max_total_time="$seconds" -timeout=20 -print_final_stats=1 -artifact_prefix="$findings/")
+  runs="${FUZZ_RUNS:-}"
+  if [[ -z "$runs" ]]; then
+    case "$target" in box) runs=300000 ;; *) runs=40000 ;; esac
+  fi
+  options=(-max_total_time="$seconds" -timeout=20 -print_final_stats=1 -artifact_prefix="$findings/"
+           -seed="${FUZZ_SEED:-1}")
+  if [[ $runs -gt 0 ]]; then
+    options+=(-runs="$runs")
+  fi
   if [[ $jobs -gt 1 ]]; then
     options+=(-fork="$jobs" -ignore_crashes=1)
   fi

@@ -29,6 +29,9 @@ bool OutsideGirdle(const double* xyz, double x, double y) {
     if (!(size > 0.0)) return false;
     const double px = x / size, py = y / size;
     if (!std::isfinite(px) || !std::isfinite(py)) return true;  // beyond any girdle
+    // The girdle lies within [-1, 1] in these units: a point beyond that box is
+    // outside, however far (the edge test below would overflow for it).
+    if (std::fabs(px) > 1.0 + 1e-9 || std::fabs(py) > 1.0 + 1e-9) return true;
     for (int j = 0; j < oval::kGirdleSamples; ++j) {
         const double* a = xyz + 3 * (oval::kLowerGirdle + j);
         const double* b = xyz + 3 * (oval::kLowerGirdle + (j + 1) % oval::kGirdleSamples);

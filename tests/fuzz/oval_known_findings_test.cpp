@@ -33,6 +33,12 @@ const Finding kFindings[] = {
      "enclosed volume is not positive"},
     {"CuletOutsideGirdle", [](oval::OvalParams& p) { p.culetOffsetX = 0.7; },
      "face does not point away from the centroid (face 99"},
+    {"CuletAtTheLargestDouble",
+     [](oval::OvalParams& p) {
+         p.diameter = 0.42352941176470571;
+         p.culetOffsetY = 1.7976931348623157e308;
+     },
+     "enclosed volume is not positive"},
     {"PavilionPointsOutsideGirdle", [](oval::OvalParams& p) { p.lowerFacetsDepth = 0.06; },
      "face does not point away from the centroid (face 97"},
     {"RhombusOutline", [](oval::OvalParams& p) { p.squareDeviation = -1.0; }, "face is not planar"},
