@@ -8,7 +8,7 @@
 add_library(cutting_plugin_flags INTERFACE)
 target_compile_options(cutting_plugin_flags INTERFACE
   $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fvisibility-inlines-hidden>
-  -fvisibility=hidden -fno-fast-math -ffp-contract=off)
+  -fvisibility=hidden -fno-fast-math -ffp-contract=off -fno-math-errno)
 target_compile_definitions(cutting_plugin_flags INTERFACE CUTTING_PLUGIN_BUILD)
 target_link_libraries(cutting_plugin_flags INTERFACE cutting_contract cutting_warnings)
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 namespace oval {
 
@@ -95,8 +96,13 @@ int IntersectLineUnitNormalPlane(const Line3& line, Vec3 unitNormal, double d, V
 
 namespace detail {
 
-// v/|v|: +1 or -1 for non-zero v.
-inline double Sign(double v) { return v / std::fabs(v); }
+// v/|v|: +1 or -1 for finite non-zero v, taken from the sign bit without a
+// division; zero, infinities and NaN still divide, so they give NaN as v/|v| does.
+inline double Sign(double v) {
+    const double magnitude = std::fabs(v);
+    if (magnitude > 0.0 && magnitude <= std::numeric_limits<double>::max()) return std::copysign(1.0, v);
+    return v / magnitude;
+}
 
 }  // namespace detail
 

@@ -26,23 +26,34 @@ Line2 TangentLine(Vec2 before, Vec2 after, Vec2 at) {
     return line;
 }
 
-// Moves the three girdle points between `first` and `first + 4` of a row
-// vertically onto the plane through the two span ends and `facetPoint`. A
-// plane without z component moves nothing.
-template <class Row>
-void CutGirdleFacet(const OvalFrame& f, Plane& plane, Row row, int first, const Vec3& facetPoint,
-                    bool facetPointFirst) {
-    if (facetPointFirst)
-        PlaneThroughPoints(plane, facetPoint, row(first), row(first + 4));
-    else
-        PlaneThroughPoints(plane, row(first), row(first + 4), facetPoint);
-    const Vec3 normal = UnitNormal(plane);
-    for (int m = 1; m <= 3; ++m) {
-        Vec3& point = row(first + m);
-        // The vertical through the point; f.up is already unit length, so this
-        // is the line Line3FromDirectionPoint(f.up, point) builds.
-        const Line3 vertical{f.up, point};
-        IntersectLineUnitNormalPlane(vertical, normal, plane.d, &point);
+constexpr int kGirdleFacets = 16;
+
+// Cuts the 16 girdle facets of one row: facet k is the plane through girdle
+// points 4k and 4k + 4 and its facet point, and the three girdle points between
+// them move vertically onto it. A plane without z component moves nothing.
+// The facets share no point they move, so each stage runs over all facets
+// before the next: the same arithmetic per facet, in independent chains.
+template <class Row, class FacetPoint>
+void CutGirdleFacets(const OvalFrame& f, Row row, FacetPoint facetPoint, bool facetPointFirst) {
+    Plane planes[kGirdleFacets];
+    for (int k = 0; k < kGirdleFacets; ++k) {
+        const Vec3& start = row(4 * k);
+        const Vec3& end = row(4 * k + 4);
+        if (facetPointFirst)
+            PlaneThroughPoints(planes[k], facetPoint(k), start, end);
+        else
+            PlaneThroughPoints(planes[k], start, end, facetPoint(k));
+    }
+    Vec3 normals[kGirdleFacets];
+    for (int k = 0; k < kGirdleFacets; ++k) normals[k] = UnitNormal(planes[k]);
+    for (int k = 0; k < kGirdleFacets; ++k) {
+        for (int m = 1; m <= 3; ++m) {
+            Vec3& point = row(4 * k + m);
+            // The vertical through the point; f.up is already unit length, so this
+            // is the line Line3FromDirectionPoint(f.up, point) builds.
+            const Line3 vertical{f.up, point};
+            IntersectLineUnitNormalPlane(vertical, normals[k], planes[k].d, &point);
+        }
     }
 }
 
@@ -122,10 +133,8 @@ void PlaceStarPoints(const OvalParams& p, double squareTable, OvalFrame& f) {
 
 void CutUpperGirdleFacets(OvalFrame& f) {
     f.up = MakeUnit3(0.0, 0.0, 1.0);
-    Plane plane;
-    auto upper = [&f](int j) -> Vec3& { return f.U(j); };
-    for (int facet = 0; facet < 16; ++facet)
-        CutGirdleFacet(f, plane, upper, 4 * facet, f.S(facet / 2), false);
+    CutGirdleFacets(
+        f, [&f](int j) -> Vec3& { return f.U(j); }, [&f](int k) -> const Vec3& { return f.S(k / 2); }, false);
 }
 
 void BuildCrown(const OvalParams& p, OvalFrame& f) {
@@ -151,10 +160,8 @@ void BuildPavilion(const OvalParams& p, OvalFrame& f) {
         f.P(i) = Vec3{culet.x - t * (culet.x - corner.x), culet.y - t * (culet.y - corner.y),
                       culet.z - t * (culet.z - corner.z)};
     }
-    Plane plane;
-    auto lower = [&f](int j) -> Vec3& { return f.L(j); };
-    for (int facet = 0; facet < 16; ++facet)
-        CutGirdleFacet(f, plane, lower, 4 * facet, f.P((facet + 1) / 2), true);
+    CutGirdleFacets(
+        f, [&f](int j) -> Vec3& { return f.L(j); }, [&f](int k) -> const Vec3& { return f.P((k + 1) / 2); }, true);
 }
 
 void BuildOval(const OvalParams& p, OvalFrame& f) {
