@@ -233,5 +233,6 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("oval write Total Height mm / InitVertex", "OvalSetTotalHeightMm", "OvalInitVertex", 0.1);
     reporter.PrintRatio("oval write crown angle / InitVertex", "OvalSetCrownAngle", "OvalInitVertex", 0.1);
     reporter.PrintRatio("oval read crown angle / InitVertex", "OvalGetCrownAngle", "OvalInitVertex", 0.1);
+    reporter.PrintSpeedUp("sweep 512 x 512: 1 thread / 2 threads", "SweepOneThread", "SweepTwoThreads", 1.8);
     return 0;
 }

@@ -33,3 +33,15 @@ void RatioReporter::PrintRatio(const std::string& label, const std::string& nume
     const double ratio = a / b;
     std::printf("%-58s %8.3f   target <= %-6g %s\n", label.c_str(), ratio, target, ratio <= target ? "met" : "MISSED");
 }
+
+void RatioReporter::PrintSpeedUp(const std::string& label, const std::string& slower, const std::string& faster,
+                                 double target) const {
+    const double a = Nanoseconds(slower);
+    const double b = Nanoseconds(faster);
+    if (a < 0 || b <= 0) {
+        std::printf("%-58s  (not measured)\n", label.c_str());
+        return;
+    }
+    const double ratio = a / b;
+    std::printf("%-58s %8.3f   target >= %-6g %s\n", label.c_str(), ratio, target, ratio >= target ? "met" : "MISSED");
+}

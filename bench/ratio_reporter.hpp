@@ -18,6 +18,10 @@ public:
     void PrintRatio(const std::string& label, const std::string& numerator, const std::string& denominator,
                     double target) const;
 
+    // Prints "slower / faster" against the least speed-up that meets the target.
+    void PrintSpeedUp(const std::string& label, const std::string& slower, const std::string& faster,
+                      double target) const;
+
 private:
     std::map<std::string, double> nanoseconds_;
 };

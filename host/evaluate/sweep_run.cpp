@@ -66,20 +66,25 @@ exporter::SweepMap RunSweep(const Stone& base, const SweepAxis& x, const SweepAx
     const std::vector<double> xs = x.Values(), ys = y.Values();
     const std::size_t total = xs.size() * ys.size();
     std::vector<CellResult> results(total);
-    std::atomic<std::size_t> next{0}, done{0};
+    // Workers take whole rows, so the shared counters are touched once per row rather than per
+    // cell and each worker writes its own stretch of the results.
+    alignas(64) std::atomic<std::size_t> nextRow{0};
+    alignas(64) std::atomic<std::size_t> done{0};
 
     const auto work = [&] {
         Stone stone(base);
         const auto block = base.Block();
-        for (std::size_t cell = next++; cell < total; cell = next++) {
-            std::copy(block.begin(), block.end(), stone.MutableBlock().begin());
-            results[cell] = EvaluateCell(stone, x.parameter.id, xs[cell % xs.size()], y.parameter.id,
-                                         ys[cell / xs.size()], shade);
-            ++done;
+        for (std::size_t row = nextRow++; row < ys.size(); row = nextRow++) {
+            for (std::size_t column = 0; column < xs.size(); ++column) {
+                std::copy(block.begin(), block.end(), stone.MutableBlock().begin());
+                results[row * xs.size() + column] =
+                    EvaluateCell(stone, x.parameter.id, xs[column], y.parameter.id, ys[row], shade);
+            }
+            done += xs.size();
         }
     };
 
-    const std::size_t workers = std::clamp<std::size_t>(threads, 1, total);
+    const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(ys.size(), 1));
     std::vector<std::thread> pool;
     for (std::size_t t = 0; t < workers; ++t) pool.emplace_back(work);
     while (progress && done.load() < total) {
