@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <tuple>
 #include <utility>
@@ -151,6 +152,24 @@ INSTANTIATE_TEST_SUITE_P(
         PlaneCase{"c decides before b and a", {-1.0, -1.0, -1.0, 0.0}, 1,
                   {1.0 / std::sqrt(3.0), 1.0 / std::sqrt(3.0), 1.0 / std::sqrt(3.0), 0.0}},
         PlaneCase{"zero normal: unchanged", {0.0, 0.0, 0.0, 7.0}, 0, {0.0, 0.0, 0.0, 7.0}}));
+
+// The sign of the deciding coefficient is v/|v|: an infinite or NaN one spoils
+// every coefficient, a subnormal one still gives ±1.
+TEST(NormalizePlane, SignOfAnInfiniteOrNaNDistanceIsNaNAndOfASubnormalOneIsExact) {
+    for (double d : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        Plane plane{0.0, 0.0, 2.0, d};
+        EXPECT_EQ(NormalizePlane(plane), 1);
+        EXPECT_TRUE(std::isnan(plane.a) && std::isnan(plane.b) && std::isnan(plane.c) && std::isnan(plane.d)) << d;
+    }
+    Plane plane{0.0, 0.0, 2.0, -5e-324};
+    EXPECT_EQ(NormalizePlane(plane), 1);
+    EXPECT_EQ(plane.c, -1.0);
+    EXPECT_EQ(plane.d, 0.0);  // made positive: 5e-324 / 2 rounds to zero
+    Line2 line{0.0, 4.0, -std::numeric_limits<double>::infinity()};
+    EXPECT_EQ(NormalizeLine2(line), 1);
+    EXPECT_TRUE(std::isnan(line.a) && std::isnan(line.b) && std::isnan(line.c));
+}
 
 TEST(LineThroughPoints, HasUnitNormalAndPositiveDistanceWhateverTheOrder) {
     Line2 line;
