@@ -24,6 +24,16 @@ double RatioReporter::Nanoseconds(const std::string& name) const {
 
 void RatioReporter::PrintRatio(const std::string& label, const std::string& numerator,
                                const std::string& denominator, double target) const {
+    PrintAgainstTarget(label, numerator, denominator, target, true);
+}
+
+void RatioReporter::PrintSpeedUp(const std::string& label, const std::string& slower, const std::string& faster,
+                                 double target) const {
+    PrintAgainstTarget(label, slower, faster, target, false);
+}
+
+void RatioReporter::PrintAgainstTarget(const std::string& label, const std::string& numerator,
+                                       const std::string& denominator, double target, bool atMost) const {
     const double a = Nanoseconds(numerator);
     const double b = Nanoseconds(denominator);
     if (a < 0 || b <= 0) {
@@ -31,17 +41,7 @@ void RatioReporter::PrintRatio(const std::string& label, const std::string& nume
         return;
     }
     const double ratio = a / b;
-    std::printf("%-58s %8.3f   target <= %-6g %s\n", label.c_str(), ratio, target, ratio <= target ? "met" : "MISSED");
-}
-
-void RatioReporter::PrintSpeedUp(const std::string& label, const std::string& slower, const std::string& faster,
-                                 double target) const {
-    const double a = Nanoseconds(slower);
-    const double b = Nanoseconds(faster);
-    if (a < 0 || b <= 0) {
-        std::printf("%-58s  (not measured)\n", label.c_str());
-        return;
-    }
-    const double ratio = a / b;
-    std::printf("%-58s %8.3f   target >= %-6g %s\n", label.c_str(), ratio, target, ratio >= target ? "met" : "MISSED");
+    const bool met = atMost ? ratio <= target : ratio >= target;
+    std::printf("%-58s %8.3f   target %s %-6g %s\n", label.c_str(), ratio, atMost ? "<=" : ">=", target,
+                met ? "met" : "MISSED");
 }

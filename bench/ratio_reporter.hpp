@@ -23,5 +23,9 @@ public:
                       double target) const;
 
 private:
+    // numerator / denominator against the most (atMost) or the least ratio that meets the target.
+    void PrintAgainstTarget(const std::string& label, const std::string& numerator, const std::string& denominator,
+                            double target, bool atMost) const;
+
     std::map<std::string, double> nanoseconds_;
 };
