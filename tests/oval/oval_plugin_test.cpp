@@ -15,7 +15,7 @@
 namespace {
 
 using namespace oval;
-using oval_test::PluginLibrary;
+using cutting_test::PluginLibrary;
 
 constexpr unsigned char kPattern = 0xA5;
 constexpr std::size_t kGuardDoubles = 16;
@@ -63,7 +63,7 @@ protected:
         delete plugin_;
         plugin_ = nullptr;
     }
-    void SetUp() override { ASSERT_TRUE(plugin_->Complete()) << "cannot load " << LIRENTO_PATH; }
+    void SetUp() override { ASSERT_TRUE(plugin_->Loaded()) << plugin_->Error(); }
 
     // A Diamond on host storage holding `p`.
     Diamond On(ParameterBlock& block, VertexBuffer& vertices, const OvalParams& p = kDefaults) {
@@ -84,7 +84,7 @@ PluginLibrary* Lirento::plugin_ = nullptr;
 TEST_F(Lirento, DescribesTheOvalCutting) {
     CuttingInfo info;
     std::memset(&info, 0, sizeof info);
-    ASSERT_EQ(plugin_->getCuttingInfo(&info, 1, InfoRequestGeneral), 1);
+    ASSERT_EQ(plugin_->Entry().getCuttingInfo(&info, 1, InfoRequestGeneral), 1);
     EXPECT_EQ(info.blockSize, 96);
     EXPECT_EQ(std::memcmp(info.guid, kGuid, 16), 0);
     EXPECT_EQ(info.guid[0], 0x9B);
@@ -99,14 +99,14 @@ TEST_F(Lirento, DescribesTheOvalCutting) {
 TEST_F(Lirento, ParameterListIsCutOffAtTheCapacity) {
     std::vector<ParameterId> ids(30, -7);
     ParameterList list{5, 0, 1, ids.data()};
-    ASSERT_EQ(plugin_->getCuttingInfo(&list, 1, InfoRequestParameterList), 1);
+    ASSERT_EQ(plugin_->Entry().getCuttingInfo(&list, 1, InfoRequestParameterList), 1);
     EXPECT_EQ(list.count, 5);
     EXPECT_EQ(std::vector<ParameterId>(ids.begin(), ids.begin() + 6), (std::vector<ParameterId>{1, 4136, 10, 4137, 4109, -7}));
 
     for (int32_t capacity : {19, 30}) {
         std::fill(ids.begin(), ids.end(), -7);
         list = ParameterList{capacity, 0, 1, ids.data()};
-        ASSERT_EQ(plugin_->getCuttingInfo(&list, 1, InfoRequestParameterList), 1);
+        ASSERT_EQ(plugin_->Entry().getCuttingInfo(&list, 1, InfoRequestParameterList), 1);
         EXPECT_EQ(list.count, 19);
         EXPECT_EQ(std::vector<ParameterId>(ids.begin(), ids.begin() + 19),
                   std::vector<ParameterId>(std::begin(kParameterList), std::end(kParameterList)));
@@ -119,14 +119,14 @@ TEST_F(Lirento, ServesDisplayNamesOfItsOwnParametersOnly) {
         {4110, "TotalHeightFix mm"}, {4138, "TotalHeightFix %"}, {4109, "Total Height %"}, {4137, "Total Height mm"}};
     for (const auto& [id, name] : named) {
         ParameterNameQuery q{id, nullptr};
-        ASSERT_EQ(plugin_->getCuttingInfo(&q, 1, InfoRequestParameterName), 1) << id;
+        ASSERT_EQ(plugin_->Entry().getCuttingInfo(&q, 1, InfoRequestParameterName), 1) << id;
         ASSERT_NE(q.name, nullptr) << id;
         EXPECT_STREQ(q.name, name);
     }
     const char* before = "host's own";
     for (ParameterId id : {4112, 4135, 1, 38}) {
         ParameterNameQuery q{id, before};
-        EXPECT_EQ(plugin_->getCuttingInfo(&q, 1, InfoRequestParameterName), 1) << id;
+        EXPECT_EQ(plugin_->Entry().getCuttingInfo(&q, 1, InfoRequestParameterName), 1) << id;
         EXPECT_EQ(q.name, before) << id;
         EXPECT_EQ(q.id, id);
     }
@@ -137,7 +137,7 @@ TEST_F(Lirento, InitDiamondCopiesTheDefaultBlockAndNoMore) {
     VertexBuffer vertices;
     Diamond d = On(block, vertices);
     std::memset(block.data(), 0x5A, sizeof(OvalParams));
-    ASSERT_EQ(plugin_->initDiamond(&d, 1), 1);
+    ASSERT_EQ(plugin_->Entry().initDiamond(&d, 1), 1);
     EXPECT_EQ(std::memcmp(block.data(), &kDefaults, sizeof kDefaults), 0);
     EXPECT_TRUE(block.GuardsUntouched());
     EXPECT_TRUE(vertices.AllUntouched());
@@ -150,7 +150,7 @@ TEST_F(Lirento, InitVertexWritesExactlyTheVerticesInMillimetres) {
     ParameterBlock block;
     VertexBuffer vertices;
     Diamond d = On(block, vertices, p);
-    ASSERT_EQ(plugin_->initVertex(&d, 1), 1);
+    ASSERT_EQ(plugin_->Entry().initVertex(&d, 1), 1);
     EXPECT_EQ(vertices.Written(), kVertexDoubles);
     EXPECT_TRUE(vertices.GuardsUntouched());
     EXPECT_EQ(std::memcmp(block.data(), &p, sizeof p), 0);
@@ -163,7 +163,7 @@ TEST_F(Lirento, InitVertexBuildsEvenARefusedOutline) {
     ParameterBlock block;
     VertexBuffer vertices;
     Diamond d = On(block, vertices, oval_test::With(&OvalParams::squareDeviation, 0.995));
-    ASSERT_EQ(plugin_->initVertex(&d, 1), 1);
+    ASSERT_EQ(plugin_->Entry().initVertex(&d, 1), 1);
     EXPECT_EQ(vertices.Written(), kVertexDoubles);
     EXPECT_TRUE(vertices.GuardsUntouched());
     for (int v = kUpperGirdle; v < kCulet; ++v) {
@@ -183,7 +183,7 @@ TEST_F(Lirento, IsCorrectWritesNothingAtAnyStageOfItsJudgement) {
         ParameterBlock block;
         VertexBuffer vertices;
         Diamond d = On(block, vertices, p);
-        EXPECT_EQ(plugin_->isCorrect(&d, 1), verdict);
+        EXPECT_EQ(plugin_->Entry().isCorrect(&d, 1), verdict);
         EXPECT_EQ(std::memcmp(block.data(), &p, sizeof p), 0);
         EXPECT_TRUE(block.GuardsUntouched());
         EXPECT_TRUE(vertices.AllUntouched());
@@ -196,14 +196,14 @@ TEST_F(Lirento, IdentifierNineteenReadsWithoutAValueAndCannotBeWritten) {
     Diamond d = On(block, vertices);
     const ParameterId reads[] = {1, 19, 7};
     double values[3] = {-1.0, -2.0, -3.0};
-    EXPECT_EQ(plugin_->getParameter(values, reads, 3, &d, 1), 1);
+    EXPECT_EQ(plugin_->Entry().getParameter(values, reads, 3, &d, 1), 1);
     EXPECT_EQ(values[0], 6.0);
     EXPECT_EQ(values[1], -2.0);
     EXPECT_EQ(values[2], 0.6);
 
     const ParameterId writes[] = {1, 19};
     const double written[] = {8.0, 0.5};
-    EXPECT_EQ(plugin_->setParameter(written, writes, 2, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(written, writes, 2, &d, 1), 0);
     EXPECT_EQ(Params(block).diameter, 8.0);
     OvalParams rest = Params(block);
     rest.diameter = kDefaults.diameter;
@@ -217,7 +217,7 @@ TEST_F(Lirento, DerivedWritesSeeTheEarlierWritesOfTheSameCall) {
     // The diameter first, then the second diameter against the new one.
     const ParameterId ids[] = {1, 4136};
     const double values[] = {5.0, 7.5};
-    ASSERT_EQ(plugin_->setParameter(values, ids, 2, &d, 1), 1);
+    ASSERT_EQ(plugin_->Entry().setParameter(values, ids, 2, &d, 1), 1);
     EXPECT_EQ(Params(block).diameter, 5.0);
     EXPECT_NEAR(Params(block).ratio, 1.5, 1e-15);
 }
@@ -229,7 +229,7 @@ TEST_F(Lirento, RefusedWriteStopsTheCallAndLeavesTheBlock) {
     Diamond d = On(block, vertices, noDiameter);
     const ParameterId ids[] = {4136, 7};
     const double values[] = {7.2, 0.5};
-    EXPECT_EQ(plugin_->setParameter(values, ids, 2, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(values, ids, 2, &d, 1), 0);
     EXPECT_EQ(std::memcmp(block.data(), &noDiameter, sizeof noDiameter), 0);
 }
 
@@ -244,23 +244,23 @@ TEST_F(Lirento, NullPointersAreRefused) {
     const ParameterId ids[] = {1};
     double values[] = {3.0};
 
-    EXPECT_EQ(plugin_->initVertex(nullptr, 1), 0);
-    EXPECT_EQ(plugin_->initVertex(&noBlock, 1), 0);
-    EXPECT_EQ(plugin_->initVertex(&noBuffer, 1), 0);
-    EXPECT_EQ(plugin_->isCorrect(nullptr, 1), 0);
-    EXPECT_EQ(plugin_->isCorrect(&noBlock, 1), 0);
-    EXPECT_EQ(plugin_->initDiamond(nullptr, 1), 0);
-    EXPECT_EQ(plugin_->initDiamond(&noBlock, 1), 0);
-    EXPECT_EQ(plugin_->getParameter(values, ids, 1, nullptr, 1), 0);
-    EXPECT_EQ(plugin_->getParameter(values, ids, 1, &noBlock, 1), 0);
-    EXPECT_EQ(plugin_->getParameter(nullptr, ids, 1, &d, 1), 0);
-    EXPECT_EQ(plugin_->getParameter(values, nullptr, 1, &d, 1), 0);
-    EXPECT_EQ(plugin_->setParameter(values, ids, 1, nullptr, 1), 0);
-    EXPECT_EQ(plugin_->setParameter(values, ids, 1, &noBlock, 1), 0);
-    EXPECT_EQ(plugin_->setParameter(nullptr, ids, 1, &d, 1), 0);
-    EXPECT_EQ(plugin_->setParameter(values, nullptr, 1, &d, 1), 0);
-    EXPECT_EQ(plugin_->getCuttingInfo(nullptr, 1, InfoRequestGeneral), 0);
-    EXPECT_EQ(plugin_->getCuttingList(nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().initVertex(nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().initVertex(&noBlock, 1), 0);
+    EXPECT_EQ(plugin_->Entry().initVertex(&noBuffer, 1), 0);
+    EXPECT_EQ(plugin_->Entry().isCorrect(nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().isCorrect(&noBlock, 1), 0);
+    EXPECT_EQ(plugin_->Entry().initDiamond(nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().initDiamond(&noBlock, 1), 0);
+    EXPECT_EQ(plugin_->Entry().getParameter(values, ids, 1, nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().getParameter(values, ids, 1, &noBlock, 1), 0);
+    EXPECT_EQ(plugin_->Entry().getParameter(nullptr, ids, 1, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().getParameter(values, nullptr, 1, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(values, ids, 1, nullptr, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(values, ids, 1, &noBlock, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(nullptr, ids, 1, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().setParameter(values, nullptr, 1, &d, 1), 0);
+    EXPECT_EQ(plugin_->Entry().getCuttingInfo(nullptr, 1, InfoRequestGeneral), 0);
+    EXPECT_EQ(plugin_->Entry().getCuttingList(nullptr, 1), 0);
 
     EXPECT_TRUE(vertices.AllUntouched());
     EXPECT_EQ(std::memcmp(block.data(), &kDefaults, sizeof kDefaults), 0);

@@ -11,6 +11,9 @@
 
 namespace robustness {
 
+using cutting_test::EntryPoints;
+using cutting_test::PluginLibrary;
+
 inline constexpr int kMaxBlockSize = 128;
 inline constexpr int kMaxVertices = 160;
 inline constexpr int kMaxListed = 32;

@@ -1,12 +1,13 @@
 // A cutting plug-in loaded from its shared library by path, as the host
-// loads it, with its seven entry points looked up by name.
+// loads it (dlopen on Linux, LoadLibraryA on Windows), with its seven entry
+// points looked up by name. Shared by the tests that drive the built plug-ins.
 #pragma once
 
 #include "cutting_plugin.h"
 
 #include <string>
 
-namespace robustness {
+namespace cutting_test {
 
 struct EntryPoints {
     GetCuttingListFn getCuttingList = nullptr;
@@ -37,4 +38,4 @@ private:
     EntryPoints entry_;
 };
 
-}  // namespace robustness
+}  // namespace cutting_test

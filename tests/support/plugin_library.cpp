@@ -1,16 +1,23 @@
 #include "plugin_library.hpp"
 
 #if defined(_WIN32)
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <dlfcn.h>
 #endif
 
-namespace robustness {
+namespace cutting_test {
 namespace {
 
-void* Open(const std::string& path) {
+void* Open(std::string path) {
 #if defined(_WIN32)
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;  // a Unix path, as wine maps it
     return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
 #else
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -57,4 +64,4 @@ PluginLibrary::~PluginLibrary() {
 #endif
 }
 
-}  // namespace robustness
+}  // namespace cutting_test
